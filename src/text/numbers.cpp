@@ -1,0 +1,274 @@
+#include "text/numbers.h"
+
+#include "text/errors.h"
+
+#include <cfenv>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace text {
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The decimal digits of a finite non-zero |value| exactly, as d0 d1 d2 ... with the value equal
+// to d0.d1d2... × 10^exponent. A double has at most 767 significant decimal digits, so 800
+// digits after the point are the exact expansion.
+struct ExactDigits
+{
+    std::string digits;
+    int exponent = 0;
+};
+
+ExactDigits exactDigits(double magnitude)
+{
+    constexpr int precision = 800;
+    std::vector<char> buffer(precision + 16);
+    std::snprintf(buffer.data(), buffer.size(), "%.*e", precision, magnitude);
+    ExactDigits result;
+    const char *p = buffer.data();
+    for (; *p != 'e'; ++p) {
+        if (isDigit(*p))
+            result.digits.push_back(*p);
+    }
+    result.exponent = std::atoi(p + 1);
+    return result;
+}
+
+// A decimal number as an integer mantissa times a power of ten.
+struct Decimal
+{
+    std::int64_t mantissa = 0;
+    int exponent = 0; // value = mantissa × 10^exponent
+};
+
+// Rounds |value| to six significant digits, a tie going away from zero.
+Decimal sixSignificant(double magnitude)
+{
+    const ExactDigits exact = exactDigits(magnitude);
+    std::int64_t mantissa = 0;
+    for (int i = 0; i < 6; ++i)
+        mantissa = mantissa * 10 + (exact.digits[i] - '0');
+    if (exact.digits[6] >= '5')
+        ++mantissa;
+    Decimal result{mantissa, exact.exponent - 5};
+    if (result.mantissa == 1000000) {
+        result.mantissa = 100000;
+        ++result.exponent;
+    }
+    return result;
+}
+
+std::int64_t powerOfTen(int n)
+{
+    std::int64_t p = 1;
+    while (n-- > 0)
+        p *= 10;
+    return p;
+}
+
+// Drops `count` low digits of the mantissa, a tie going away from zero.
+std::int64_t dropDigits(std::int64_t mantissa, int count)
+{
+    if (count <= 0)
+        return mantissa;
+    if (count > 18)
+        return 0;
+    const std::int64_t divisor = powerOfTen(count);
+    std::int64_t kept = mantissa / divisor;
+    if (mantissa % divisor * 2 >= divisor)
+        ++kept;
+    return kept;
+}
+
+std::string withComma(std::string digits, int decimals)
+{
+    if (decimals <= 0)
+        return digits;
+    if (static_cast<int>(digits.size()) <= decimals)
+        digits.insert(0, decimals + 1 - digits.size(), '0');
+    digits.insert(digits.size() - decimals, 1, ',');
+    return digits;
+}
+
+std::string trimmedMantissa(std::string digits)
+{
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    if (digits.size() > 1)
+        digits.insert(1, 1, ',');
+    return digits;
+}
+
+std::string nonFinite(double value)
+{
+    if (std::isnan(value))
+        return "NAN";
+    return value < 0 ? "-INF" : "INF";
+}
+
+} // namespace
+
+std::optional<double> parseNumber(std::string_view text)
+{
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    const std::string_view s = text.substr(begin, end - begin);
+
+    std::string normal; // the same number in the notation std::from_chars reads
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        negative = s[i++] == '-';
+    std::string whole;
+    std::string fraction;
+    while (i < s.size() && isDigit(s[i]))
+        whole.push_back(s[i++]);
+    if (i < s.size() && s[i] == ',') {
+        ++i;
+        while (i < s.size() && isDigit(s[i]))
+            fraction.push_back(s[i++]);
+    }
+    if (whole.empty() && fraction.empty())
+        return std::nullopt;
+    std::string exponent;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+            exponent.push_back(s[i++]);
+        const std::size_t digitsStart = i;
+        while (i < s.size() && isDigit(s[i]))
+            exponent.push_back(s[i++]);
+        if (i == digitsStart)
+            return std::nullopt;
+    }
+    if (i != s.size())
+        return std::nullopt;
+
+    normal = (whole.empty() ? "0" : whole) + "." + (fraction.empty() ? "0" : fraction);
+    if (!exponent.empty())
+        normal += "e" + exponent;
+    double value = 0.0;
+    const auto [ptr, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
+    if (ptr != normal.data() + normal.size())
+        return std::nullopt;
+    if (ec == std::errc::result_out_of_range) {
+        // Too large is not a number; too small is zero.
+        const std::string significant = whole + fraction;
+        const auto first = significant.find_first_not_of('0');
+        if (first == std::string::npos)
+            value = 0.0;
+        else {
+            const long long exp10 = std::strtoll(exponent.c_str(), nullptr, 10)
+                                    + static_cast<long long>(whole.size())
+                                    - static_cast<long long>(first);
+            if (exp10 > 0)
+                return std::nullopt;
+            value = 0.0;
+        }
+    } else if (ec != std::errc()) {
+        return std::nullopt;
+    }
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
+double toNumber(const std::string &text)
+{
+    const auto value = parseNumber(text);
+    if (!value)
+        throw ConversionError(text);
+    return *value;
+}
+
+std::string fixed(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return nonFinite(value);
+    if (decimals < 0)
+        decimals = 0;
+    std::string digits;
+    bool negative = std::signbit(value);
+    if (value == 0.0) {
+        digits = "0";
+        negative = false;
+    } else {
+        const Decimal six = sixSignificant(std::fabs(value));
+        if (six.exponent + 5 >= 6) {
+            // More than six digits before the comma.
+            std::string text = trimmedMantissa(std::to_string(six.mantissa)) + "E+"
+                               + std::to_string(six.exponent + 5);
+            return negative ? "-" + text : text;
+        }
+        // The mantissa has -exponent decimals; keep `decimals` of them.
+        std::int64_t kept = six.mantissa;
+        if (-six.exponent > decimals)
+            kept = dropDigits(six.mantissa, -six.exponent - decimals);
+        else
+            kept *= powerOfTen(six.exponent + decimals);
+        digits = std::to_string(kept);
+        if (kept == 0)
+            negative = false;
+    }
+    const std::string text = withComma(digits, decimals);
+    return negative ? "-" + text : text;
+}
+
+std::string general(double value)
+{
+    if (!std::isfinite(value))
+        return nonFinite(value);
+    if (value == 0.0)
+        return "0";
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+    std::string digits;
+    const char *p = buffer;
+    for (; *p != 'e'; ++p) {
+        if (isDigit(*p))
+            digits.push_back(*p);
+    }
+    const int exponent = std::atoi(p + 1);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    std::string text;
+    if (exponent >= 15 || exponent < -5) {
+        text = trimmedMantissa(digits) + "E" + std::to_string(exponent);
+    } else if (exponent < 0) {
+        text = "0," + std::string(-exponent - 1, '0') + digits;
+    } else {
+        if (static_cast<int>(digits.size()) <= exponent + 1) {
+            text = digits + std::string(exponent + 1 - digits.size(), '0');
+        } else {
+            text = digits;
+            text.insert(exponent + 1, 1, ',');
+        }
+    }
+    return value < 0 ? "-" + text : text;
+}
+
+double roundHalfEven(double value)
+{
+    return std::nearbyint(value);
+}
+
+} // namespace text
