@@ -56,8 +56,9 @@ TEST_P(Parsing, FollowsTheRussianConvention)
     const ParseCase c = GetParam();
     const auto value = text::parseNumber(c.text);
     ASSERT_EQ(value.has_value(), c.valid) << '"' << c.text << '"';
-    if (c.valid)
+    if (c.valid) {
         EXPECT_DOUBLE_EQ(*value, c.value) << c.text;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,0 +1,119 @@
+#include "mixdesign/inputdialog.h"
+
+#include "mixdesign/core/calculation.h"
+#include "shell/reportwindows.h"
+#include "ui/maskededit.h"
+#include "ui/radiogroup.h"
+#include "ui/textconvert.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace mixdesign {
+
+using ui::fromQt;
+using ui::toQt;
+
+TfmBNS::TfmBNS(MixDesignState &state, Prompter &prompter, shell::ReportWindows &reports,
+               QWidget *parent)
+    : ModalDialog(parent)
+    , m_state(state)
+    , m_prompter(prompter)
+    , m_reports(reports)
+    , rgYdoboykl(new ui::RadioGroup(QStringLiteral("rgYdoboykl"),
+                                    QStringLiteral("Показатель удобоукладываемости"),
+                                    {QStringLiteral("ОК, см"), QStringLiteral("Жесткость, сек")},
+                                    this))
+    , edYdoboykl(ui::makeEdit(this, QStringLiteral("edYdoboykl")))
+    , edMarkCem(ui::makeEdit(this, QStringLiteral("edMarkCem"), QStringLiteral("000;1; "), 3))
+    , edClassBet(ui::makeEdit(this, QStringLiteral("edClassBet")))
+    , edNGCT(ui::makeEdit(this, QStringLiteral("edNGCT"), QStringLiteral("00;1; "), 2))
+    , edMkr_P(ui::makeEdit(this, QStringLiteral("edMkr_P"), QStringLiteral("0,0;1; "), 3))
+    , edNPl_P(ui::makeEdit(this, QStringLiteral("edNPl_P"), QStringLiteral("0,00;1; "), 4))
+    , edPr_P(ui::makeEdit(this, QStringLiteral("edPr_P"), QStringLiteral("0,0;1; "), 3))
+    , edNKr_Sc(ui::makeEdit(this, QStringLiteral("edNKr_Sc")))
+    , edNPl_Sc(ui::makeEdit(this, QStringLiteral("edNPl_Sc"), QStringLiteral("0,00;1; "), 4))
+    , edPr_Sc(ui::makeEdit(this, QStringLiteral("edPr_Sc"), QStringLiteral("0,0;1; "), 3))
+    , BitBtn1(new QPushButton(QStringLiteral("OK"), this))
+    , BitBtn2(new QPushButton(QStringLiteral("&Close"), this))
+{
+    setObjectName(QStringLiteral("TfmBNS"));
+    setWindowTitle(QStringLiteral("Данные для расчета состава бетона"));
+    setHelpContext(22);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+
+    auto *fields = new QFormLayout;
+    fields->addRow(QStringLiteral("Значение удобоукладываемости"), edYdoboykl);
+    fields->addRow(QStringLiteral("Марка цемента"), edMarkCem);
+    fields->addRow(QStringLiteral("Класс бетона"), edClassBet);
+    fields->addRow(QStringLiteral("Нормальная густота цементного теста, %"), edNGCT);
+    fields->addRow(QStringLiteral("Модуль крупности песка"), edMkr_P);
+    fields->addRow(QStringLiteral("Насыпная плотность песка, кг/л"), edNPl_P);
+    fields->addRow(QStringLiteral("Содержание примесей в песке, %"), edPr_P);
+    fields->addRow(QStringLiteral("Наибольшая крупность щебня, мм"), edNKr_Sc);
+    fields->addRow(QStringLiteral("Насыпная плотность щебня, кг/л"), edNPl_Sc);
+    fields->addRow(QStringLiteral("Содержание примесей в щебне, %"), edPr_Sc);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(rgYdoboykl);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+
+    setOkButton(BitBtn1);
+    connectCloseButton(BitBtn2);
+    connect(BitBtn1, &QPushButton::clicked, this, &TfmBNS::BitBtn1Click);
+    loadFromForm();
+}
+
+void TfmBNS::loadFromForm()
+{
+    const BnsForm &form = m_state.bns;
+    rgYdoboykl->setItemIndex(form.rgYdoboykl);
+    edYdoboykl->setText(toQt(form.edYdoboykl));
+    edMarkCem->setText(toQt(form.edMarkCem));
+    edClassBet->setText(toQt(form.edClassBet));
+    edNGCT->setText(toQt(form.edNGCT));
+    edMkr_P->setText(toQt(form.edMkr_P));
+    edNPl_P->setText(toQt(form.edNPl_P));
+    edPr_P->setText(toQt(form.edPr_P));
+    edNKr_Sc->setText(toQt(form.edNKr_Sc));
+    edNPl_Sc->setText(toQt(form.edNPl_Sc));
+    edPr_Sc->setText(toQt(form.edPr_Sc));
+}
+
+void TfmBNS::saveToForm()
+{
+    BnsForm &form = m_state.bns;
+    form.rgYdoboykl = rgYdoboykl->itemIndex();
+    form.edYdoboykl = fromQt(edYdoboykl->text());
+    form.edMarkCem = fromQt(edMarkCem->text());
+    form.edClassBet = fromQt(edClassBet->text());
+    form.edNGCT = fromQt(edNGCT->text());
+    form.edMkr_P = fromQt(edMkr_P->text());
+    form.edNPl_P = fromQt(edNPl_P->text());
+    form.edPr_P = fromQt(edPr_P->text());
+    form.edNKr_Sc = fromQt(edNKr_Sc->text());
+    form.edNPl_Sc = fromQt(edNPl_Sc->text());
+    form.edPr_Sc = fromQt(edPr_Sc->text());
+}
+
+void TfmBNS::BitBtn1Click()
+{
+    saveToForm();
+    const MixDesignResult result = calculateMix(m_state, m_prompter);
+    // A failed calculation is silent: no message, no window, no window number used.
+    if (const auto *report = std::get_if<text::Report>(&result))
+        m_reports.show(*report);
+    done(Ok);
+}
+
+} // namespace mixdesign

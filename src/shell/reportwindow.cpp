@@ -1,0 +1,66 @@
+#include "shell/reportwindow.h"
+
+#include <QFont>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextDocument>
+
+namespace shell {
+
+TForm1::TForm1(QWidget *parent)
+    : QMdiSubWindow(parent)
+    , Memo1(new QPlainTextEdit(this))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("TForm1"));
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPixelSize(16);
+    Memo1->setFont(font);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setWordWrapMode(QTextOption::NoWrap);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setUndoRedoEnabled(true);
+    setWidget(Memo1);
+    connect(Memo1, &QPlainTextEdit::textChanged, this, [this] { m_oneEmptyLine = false; });
+}
+
+void TForm1::clear()
+{
+    Memo1->clear();
+    m_oneEmptyLine = false;
+}
+
+void TForm1::appendLines(const std::vector<std::string> &lines)
+{
+    QStringList text;
+    text.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string &line : lines)
+        text.append(QString::fromStdString(line));
+    QStringList all = this->lines();
+    all.append(text);
+    setLines(all);
+}
+
+void TForm1::setLines(const QStringList &lines)
+{
+    // One setPlainText for the whole text: filling a document line by line is slow.
+    Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+    m_oneEmptyLine = lines.size() == 1 && lines.front().isEmpty();
+}
+
+QStringList TForm1::lines() const
+{
+    const QTextDocument *document = Memo1->document();
+    if (document->isEmpty())
+        return m_oneEmptyLine ? QStringList{QString()} : QStringList();
+    // Block by block: toPlainText() would turn non-breaking spaces into blanks.
+    QStringList result;
+    result.reserve(document->blockCount());
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        result.append(block.text());
+    return result;
+}
+
+} // namespace shell

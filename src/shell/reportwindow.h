@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QMdiSubWindow>
+
+#include <string>
+#include <vector>
+
+class QPlainTextEdit;
+
+namespace shell {
+
+// TForm1: a report window, the program's only document. A child of the main window's
+// multi-document area holding one editable plain-text control, Memo1, whose every shown line is
+// one stored line. It closes and deletes itself without a question.
+class TForm1 : public QMdiSubWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+
+    QPlainTextEdit *memo() const { return Memo1; }
+
+    // Removes every line.
+    void clear();
+    // Adds lines at the end, all in one go (UTF-8 core strings).
+    void appendLines(const std::vector<std::string> &lines);
+    // Replaces the text with lines already decoded (one line per element).
+    void setLines(const QStringList &lines);
+    // The lines as stored, without line ends; an empty text has no lines.
+    QStringList lines() const;
+
+private:
+    QPlainTextEdit *Memo1;
+    // An empty control shows no line and one empty line alike; this tells them apart until
+    // the user edits the text.
+    bool m_oneEmptyLine = false;
+};
+
+} // namespace shell

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include "shell/reportwindow.h"
+#include "text/report.h"
+
+class QMdiArea;
+
+namespace shell {
+
+
+// The report windows of the main window: the window counter (0 at start, one up for every new
+// report window, never down), the current report window, and the creators' operations.
+class ReportWindows : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ReportWindows(QMdiArea *area, QObject *parent = nullptr);
+
+    // Creates a report window as the active child and makes it the current report window.
+    TForm1 *createReportWindow();
+    // Adds 1 to the window counter and returns the new value.
+    int nextWindowNumber();
+    int windowCounter() const { return m_counter; }
+    TForm1 *current() const { return m_current; }
+
+    // The creators' order for a finished report: create, next number, caption, clear, lines.
+    TForm1 *show(const text::Report &report);
+
+private:
+    QMdiArea *m_area;
+    int m_counter = 0;
+    QPointer<TForm1> m_current;
+};
+
+} // namespace shell

@@ -1,0 +1,29 @@
+#include "ui/maskededit.h"
+
+#include <QStringList>
+
+namespace ui {
+
+QString qtInputMask(const QString &mask)
+{
+    if (mask.isEmpty())
+        return {};
+    const QStringList parts = mask.split(QLatin1Char(';'));
+    QString digits = parts.value(0);
+    digits.replace(QLatin1Char('0'), QLatin1Char('9'));
+    const QString blank = parts.size() >= 3 ? parts.value(2) : QStringLiteral(" ");
+    return digits + QLatin1Char(';') + (blank.isEmpty() ? QStringLiteral(" ") : blank.left(1));
+}
+
+QLineEdit *makeEdit(QWidget *parent, const QString &name, const QString &mask, int maxLength)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    if (!mask.isEmpty())
+        edit->setInputMask(qtInputMask(mask));
+    if (maxLength > 0)
+        edit->setMaxLength(maxLength);
+    return edit;
+}
+
+} // namespace ui

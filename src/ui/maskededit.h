@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace ui {
+
+// The masks of the dialogs are written "digits;save-literals;blank" with '0' for a required
+// digit ("0,00;1; "); Qt writes a required digit as '9' and knows no save-literals flag
+// ("9,99; "). An empty mask gives an empty Qt mask.
+QString qtInputMask(const QString &mask);
+
+// A line edit named after its control, with the dialog's mask (if any) and initial text.
+QLineEdit *makeEdit(QWidget *parent, const QString &name, const QString &mask = {},
+                    int maxLength = 0);
+
+} // namespace ui

@@ -1,0 +1,155 @@
+#include "app/program.h"
+#include "mixdesign/inputdialog.h"
+#include "shell/reportwindow.h"
+#include "shell/reportwindows.h"
+
+#include "modalhelper.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+class MixDesignInputTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void okWritesTheReportIntoWindowOne();
+    void escapeRunsTheCalculationLikeOk();
+    void typedTextsAreEchoedAndKeptForTheNextShowing();
+    void failedConversionUsesNoWindowNumber();
+    void closedWindowsNeverFreeTheirNumbers();
+
+private:
+    // Opens the dialog through its command, lets `fill` type, then presses `key` or OK.
+    void runDialog(const std::function<void(QDialog *)> &fill, bool escape = false);
+    QStringList lastReportLines() const;
+
+    std::unique_ptr<app::Program> m_program;
+};
+
+void MixDesignInputTest::init()
+{
+    m_program = std::make_unique<app::Program>();
+    m_program->mainWindow().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_program->mainWindow()));
+}
+
+void MixDesignInputTest::cleanup()
+{
+    m_program.reset();
+}
+
+void MixDesignInputTest::runDialog(const std::function<void(QDialog *)> &fill, bool escape)
+{
+    whenModal([fill, escape](QWidget *modal) {
+        auto *dialog = qobject_cast<QDialog *>(modal);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->objectName(), QStringLiteral("TfmBNS"));
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Данные для расчета состава бетона"));
+        fill(dialog);
+        if (escape)
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        else
+            dialog->findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
+    });
+    m_program->mainWindow().action(shell::Command::NewMix)->trigger();
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+QStringList MixDesignInputTest::lastReportLines() const
+{
+    auto *window = m_program->mainWindow().reportWindows().current();
+    return window ? window->lines() : QStringList();
+}
+
+void MixDesignInputTest::okWritesTheReportIntoWindowOne()
+{
+    runDialog([](QDialog *) {});
+    const QList<QMdiSubWindow *> windows = m_program->mainWindow().mdiArea()->subWindowList();
+    QCOMPARE(windows.size(), 1);
+    QCOMPARE(windows.front()->windowTitle(), QStringLiteral("Окно №1. Расчет БНС."));
+    QCOMPARE(m_program->mainWindow().mdiArea()->activeSubWindow(), windows.front());
+    const QStringList lines = lastReportLines();
+    QCOMPARE(lines.value(0), QStringLiteral("1. ИСХОДНЫЕ ДАННЫЕ ДЛЯ РАСЧЕТА "));
+    QVERIFY(lines.contains(QStringLiteral("Проектный класс бетона по прочности B20")));
+    QVERIFY(lines.contains(QStringLiteral("Окончательное значение коэффициента А: 0,58")));
+    QVERIFY(lines.contains(QStringLiteral("Расчетная ожидаемая прочность, R28: 28,8 МПа")));
+    QCOMPARE(lines.constLast(), QStringLiteral("Расход воды: 172 кг/куб.м."));
+}
+
+void MixDesignInputTest::escapeRunsTheCalculationLikeOk()
+{
+    runDialog([](QDialog *) {}, true);
+    QCOMPARE(m_program->mainWindow().reportWindows().windowCounter(), 1);
+    QCOMPARE(lastReportLines().value(2), QStringLiteral("Проектный класс бетона по прочности B20"));
+}
+
+void MixDesignInputTest::typedTextsAreEchoedAndKeptForTheNextShowing()
+{
+    runDialog([](QDialog *dialog) {
+        auto *slump = dialog->findChild<QLineEdit *>(QStringLiteral("edYdoboykl"));
+        slump->selectAll();
+        QTest::keyClicks(slump, QStringLiteral("10"));
+        auto *grade = dialog->findChild<QLineEdit *>(QStringLiteral("edMarkCem"));
+        grade->setFocus();
+        grade->selectAll();
+        QTest::keyClicks(grade, QStringLiteral("400"));
+        auto *cls = dialog->findChild<QLineEdit *>(QStringLiteral("edClassBet"));
+        cls->setText(QStringLiteral("25"));
+    });
+    QVERIFY(lastReportLines().contains(QStringLiteral("Марка используемого цемента: М400")));
+    QVERIFY(lastReportLines().contains(QStringLiteral("Окончательное значение коэффициента А: 0,55")));
+    QVERIFY(lastReportLines().contains(
+        QStringLiteral("Расчетное В/Ц обеспечивающее нормируемую прочность: 0,47")));
+
+    QString shownGrade;
+    runDialog([&shownGrade](QDialog *dialog) {
+        shownGrade = dialog->findChild<QLineEdit *>(QStringLiteral("edMarkCem"))->text();
+    });
+    QCOMPARE(shownGrade, QStringLiteral("400"));
+    QCOMPARE(m_program->mainWindow().reportWindows().windowCounter(), 2);
+    QCOMPARE(m_program->mainWindow().mdiArea()->subWindowList().size(), 2);
+    QCOMPARE(m_program->mainWindow().reportWindows().current()->windowTitle(),
+             QStringLiteral("Окно №2. Расчет БНС."));
+}
+
+void MixDesignInputTest::failedConversionUsesNoWindowNumber()
+{
+    bool closedAfterwards = false;
+    runDialog([](QDialog *dialog) {
+        dialog->findChild<QLineEdit *>(QStringLiteral("edClassBet"))->clear();
+    });
+    closedAfterwards = !m_program->mainWindow().findChild<QDialog *>(QStringLiteral("TfmBNS"))
+                            ->isVisible();
+    QVERIFY(closedAfterwards);
+    QCOMPARE(m_program->mainWindow().reportWindows().windowCounter(), 0);
+    QVERIFY(m_program->mainWindow().mdiArea()->subWindowList().isEmpty());
+
+    runDialog([](QDialog *dialog) {
+        dialog->findChild<QLineEdit *>(QStringLiteral("edClassBet"))->setText(QStringLiteral("20"));
+    });
+    QCOMPARE(m_program->mainWindow().reportWindows().current()->windowTitle(),
+             QStringLiteral("Окно №1. Расчет БНС."));
+}
+
+void MixDesignInputTest::closedWindowsNeverFreeTheirNumbers()
+{
+    runDialog([](QDialog *) {});
+    runDialog([](QDialog *) {});
+    QMdiArea *area = m_program->mainWindow().mdiArea();
+    for (QMdiSubWindow *window : area->subWindowList())
+        window->close();
+    QTRY_VERIFY(area->subWindowList().isEmpty());
+    runDialog([](QDialog *) {});
+    QCOMPARE(area->subWindowList().size(), 1);
+    QCOMPARE(area->subWindowList().front()->windowTitle(), QStringLiteral("Окно №3. Расчет БНС."));
+}
+
+QTEST_MAIN(MixDesignInputTest)
+#include "mixdesigninput_test.moc"
