@@ -1,10 +1,8 @@
 #include "cli/bnsjob.h"
 
 #include "mixdesign/core/calculation.h"
-#include "mixdesign/core/economy.h"
-#include "mixdesign/core/frostwater.h"
+#include "mixdesign/core/immediateprompter.h"
 #include "mixdesign/core/optionsfile.h"
-#include "mixdesign/core/steamcuring.h"
 
 #include <charconv>
 #include <ostream>
@@ -112,52 +110,6 @@ bool setControl(MixDesignState &state, const Control &control, const std::string
     return true;
 }
 
-// Answers every auxiliary dialog with OK at once; messages go to the error stream.
-class ImmediatePrompter : public mixdesign::Prompter
-{
-public:
-    ImmediatePrompter(MixDesignState &state, std::ostream &errors)
-        : m_state(state)
-        , m_errors(errors)
-    {}
-
-    mixdesign::ModalResult show(mixdesign::AuxDialog dialog) override
-    {
-        using mixdesign::AuxDialog;
-        std::optional<text::Failure> failure;
-        switch (dialog) {
-        case AuxDialog::FrostPage:
-            failure = mixdesign::acceptGrade(m_state.frostWater, mixdesign::GradePage::Frost);
-            break;
-        case AuxDialog::WaterproofPage:
-            failure = mixdesign::acceptGrade(m_state.frostWater,
-                                             mixdesign::GradePage::Waterproof);
-            break;
-        case AuxDialog::SteamCuring:
-            failure = mixdesign::acceptSteamCuring(m_state.steamCuring, m_state.work);
-            break;
-        case AuxDialog::Economy:
-            failure = mixdesign::acceptEconomy(m_state, *this);
-            break;
-        case AuxDialog::Measure:
-            mixdesign::activateMeasure(m_state);
-            failure = mixdesign::acceptMeasure(m_state);
-            if (failure)
-                message(failure->message);
-            return m_state.measure.modalResult;
-        }
-        if (failure)
-            message(failure->message);
-        return mixdesign::ModalResult::Ok;
-    }
-
-    void message(const std::string &text) override { m_errors << text << '\n'; }
-
-private:
-    MixDesignState &m_state;
-    std::ostream &m_errors;
-};
-
 } // namespace
 
 std::optional<text::Report> runBns(const Arguments &args, std::ostream &errors, ExitCode &code)
@@ -178,7 +130,8 @@ std::optional<text::Report> runBns(const Arguments &args, std::ostream &errors, 
             return std::nullopt;
         }
     }
-    ImmediatePrompter prompter(state, errors);
+    mixdesign::ImmediatePrompter prompter(state,
+                                          [&errors](const std::string &text) { errors << text << '\n'; });
     auto result = mixdesign::calculateMix(state, prompter);
     if (auto *failure = std::get_if<text::Failure>(&result)) {
         errors << failure->message << '\n';

@@ -1,0 +1,48 @@
+#include "mixdesign/core/immediateprompter.h"
+
+#include "mixdesign/core/economy.h"
+#include "mixdesign/core/frostwater.h"
+#include "mixdesign/core/steamcuring.h"
+
+namespace mixdesign {
+
+ImmediatePrompter::ImmediatePrompter(MixDesignState &state, MessageSink onMessage)
+    : m_state(state)
+    , m_onMessage(std::move(onMessage))
+{}
+
+ModalResult ImmediatePrompter::show(AuxDialog dialog)
+{
+    std::optional<text::Failure> failure;
+    ModalResult result = ModalResult::Ok;
+    switch (dialog) {
+    case AuxDialog::FrostPage:
+        failure = acceptGrade(m_state.frostWater, GradePage::Frost);
+        break;
+    case AuxDialog::WaterproofPage:
+        failure = acceptGrade(m_state.frostWater, GradePage::Waterproof);
+        break;
+    case AuxDialog::SteamCuring:
+        failure = acceptSteamCuring(m_state.steamCuring, m_state.work);
+        break;
+    case AuxDialog::Economy:
+        failure = acceptEconomy(m_state, *this);
+        break;
+    case AuxDialog::Measure:
+        activateMeasure(m_state);
+        failure = acceptMeasure(m_state);
+        result = m_state.measure.modalResult;
+        break;
+    }
+    if (failure)
+        message(failure->message);
+    return result;
+}
+
+void ImmediatePrompter::message(const std::string &text)
+{
+    if (m_onMessage)
+        m_onMessage(text);
+}
+
+} // namespace mixdesign
