@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# loviz-calc from the outside: exit codes, streams and encodings.
+set -u
+calc="$1"
+failures=0
+passes=0
+check() { # description, then a command that must succeed
+    local what="$1"; shift
+    if "$@"; then echo "ok   $what"; passes=$((passes + 1)); else echo "FAIL $what"; failures=$((failures + 1)); fi
+}
+
+out=$("$calc" bns edYdoboykl=10 edMarkCem=400 edClassBet=25); code=$?
+check "report exits 0" test "$code" -eq 0
+check "caption of window 1" test "$(printf '%s\n' "$out" | head -1)" = "Окно №1. Расчет БНС."
+check "last line is the water of the final mix" \
+    test "$(printf '%s\n' "$out" | tail -1)" = "Расход воды: 223 кг/куб.м."
+
+"$calc" bns edClassBet= >/tmp/calc-out.$$ 2>/tmp/calc-err.$$; code=$?
+check "conversion failure exits 1" test "$code" -eq 1
+check "nothing on stdout after a failure" test ! -s /tmp/calc-out.$$
+check "the reason on stderr" grep -q '"" не является правильным числом.' /tmp/calc-err.$$
+
+"$calc" bns rgEconomy=0 >/dev/null 2>&1; code=$?
+check "ambiguous name exits 2" test "$code" -eq 2
+"$calc" bns edNoSuchControl=1 >/dev/null 2>&1; code=$?
+check "unknown name exits 2" test "$code" -eq 2
+"$calc" bns rgZapolnitel=3 >/dev/null 2>&1; code=$?
+check "item index out of range exits 2" test "$code" -eq 2
+"$calc" bns --options /nonexistent/options.slv >/dev/null 2>&1; code=$?
+check "unreadable options file exits 2" test "$code" -eq 2
+"$calc" >/dev/null 2>&1; code=$?
+check "no job exits 2" test "$code" -eq 2
+
+"$calc" bns --cp1251 >/tmp/calc-out.$$ 2>/dev/null
+check "Windows-1251 with CR LF" \
+    test "$(head -c 8 /tmp/calc-out.$$ | od -An -tx1 | tr -d ' \n')" = "ceeaedee20b9312e"
+check "lines end in CR LF" grep -q $'\r$' /tmp/calc-out.$$
+
+"$calc" bns TfmOptions.rgEconomy=0 Teconomy.rgEconomy=3 >/dev/null 2>/tmp/calc-err.$$; code=$?
+check "refused measure exits 1 with its message" test "$code" -eq 1
+check "refusal message" grep -q 'Данный прием рекомендуется только при нормировании морозостойкости' /tmp/calc-err.$$
+
+rm -f /tmp/calc-out.$$ /tmp/calc-err.$$
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]
