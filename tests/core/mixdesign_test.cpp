@@ -190,7 +190,8 @@ TEST(Aggregates, SpreadingCorrectionsAtTheirThresholds)
               0.0);
 }
 
-TEST(Aggregates, FlyAshCountsTowardsTheBinderInTheCalculation)
+// The materials of the initial input.
+mixdesign::MixDesignInput initialMaterials()
 {
     mixdesign::MixDesignInput in;
     in.CementDensity = 3.11;
@@ -198,6 +199,12 @@ TEST(Aggregates, FlyAshCountsTowardsTheBinderInTheCalculation)
     in.CoarseDensity = 2.61;
     in.SandBulkDensity = 1.40;
     in.CoarseBulkDensity = 1.35;
+    return in;
+}
+
+TEST(Aggregates, FlyAshCountsTowardsTheBinderInTheCalculation)
+{
+    const mixdesign::MixDesignInput in = initialMaterials();
     mixdesign::WorkingValues work;
     work.CementContent = 250;
     work.WaterContent = 170;
@@ -208,12 +215,7 @@ TEST(Aggregates, FlyAshCountsTowardsTheBinderInTheCalculation)
 
 TEST(Aggregates, OverfullMixKeepsSandPositiveAndShowsTheOverflowTwice)
 {
-    mixdesign::MixDesignInput in;
-    in.CementDensity = 3.11;
-    in.SandDensity = 2.65;
-    in.CoarseDensity = 2.61;
-    in.SandBulkDensity = 1.40;
-    in.CoarseBulkDensity = 1.35;
+    const mixdesign::MixDesignInput in = initialMaterials();
     mixdesign::WorkingValues work;
     work.CementContent = 600;
     work.WaterContent = 400;

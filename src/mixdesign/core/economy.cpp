@@ -1,6 +1,7 @@
 #include "mixdesign/core/economy.h"
 
 #include "mixdesign/core/mixdesignerror.h"
+#include "mixdesign/core/strength.h"
 #include "text/arithmetic.h"
 #include "text/numbers.h"
 
@@ -61,11 +62,14 @@ std::optional<std::string> refusalOf(Measure measure, const MixDesignState &stat
     return std::nullopt;
 }
 
-// The W/C that gives strength r with the mix's coefficient A and cement activity rc.
-double wcFor(const WorkingValues &work, double r, double rc)
+// The measure's W/C for strength r with cement activity rc, and the cement for the mix's
+// water. Nothing is changed unless both are computed.
+void setMixForStrength(MixDesignState &state, double r, double rc)
 {
-    const double aRc = checked(work.CoefA * rc);
-    return divide(aRc, checked(r + 0.5 * aRc));
+    const double wc = wcForStrength(state.work.CoefA, rc, r);
+    const double cement = divide(state.work.WaterContent, wc);
+    state.measure.WCRatio = wc;
+    state.measure.CementContent = cement;
 }
 
 // Water reduced by a factor: the mix's water, and the cement for the activation's W/C.
@@ -84,32 +88,23 @@ void applyMeasure(MixDesignState &state)
     switch (static_cast<Measure>(m.page + 1)) {
     case Measure::HigherCementGrade: {
         const double rc = text::toNumber(m.edMarka_C) / 10;
-        const double wc = wcFor(work, work.ConcreteStrength, rc);
-        const double cement = divide(work.WaterContent, wc);
-        m.WCRatio = wc;
-        m.CementContent = cement;
+        setMixForStrength(state, work.ConcreteStrength, rc);
         work.CementActivity = rc;
         break;
     }
     case Measure::LongerDesignAge: {
         const double age = text::toNumber(m.edAge);
         const double r = divide(work.ConcreteStrength, divide(text::lg(age), text::lg(28)));
-        const double wc = wcFor(work, r, work.CementActivity);
-        const double cement = divide(work.WaterContent, wc);
+        setMixForStrength(state, r, work.CementActivity);
         work.ConcreteStrength = r;
-        m.WCRatio = wc;
-        m.CementContent = cement;
         break;
     }
     case Measure::AirEntrainment: {
         const double air = text::toNumber(m.edAir);
         const double r = checked(work.BaseStrength + work.BaseStrength * air * 0.005);
-        const double wc = wcFor(work, r, work.CementActivity);
-        const double cement = divide(work.WaterContent, wc);
+        setMixForStrength(state, r, work.CementActivity);
         m.AirVolume = air;
         work.ConcreteStrength = r;
-        m.WCRatio = wc;
-        m.CementContent = cement;
         break;
     }
     case Measure::FlyAsh: {
