@@ -1,7 +1,7 @@
 #include "shell/commandmenus.h"
 
 #include "shell/commands.h"
-#include "ui/dockablemenubar.h"
+#include "ui/menutoolbar.h"
 
 #include <QAction>
 #include <QMenu>
@@ -47,10 +47,10 @@ QMenu *addSubmenu(QWidget *owner, const char *name, const QString &caption)
     return menu;
 }
 
-QMenu *addTopMenu(QMenuBar *bar, const char *name, const QString &caption)
+QMenu *addTopMenu(ui::MenuToolBar *carrier, const char *name, const QString &caption)
 {
-    QMenu *menu = addSubmenu(bar, name, caption);
-    bar->addMenu(menu);
+    QMenu *menu = addSubmenu(carrier->menuBar(), name, caption);
+    carrier->addMenu(menu);
     return menu;
 }
 
@@ -97,25 +97,24 @@ void addButtons(QToolBar *toolbar, const CommandActions &actions,
 
 } // namespace
 
-ui::DockableMenuBar *createMainMenu(const CommandActions &actions, QWidget *parent)
+void fillMainMenu(const CommandActions &actions, ui::MenuToolBar *carrier)
 {
-    auto *bar = new ui::DockableMenuBar(parent);
+    QMenuBar *bar = carrier->menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    addLines(addTopMenu(bar, "N1", QStringLiteral("  Файл")), actions,
+    addLines(addTopMenu(carrier, "N1", QStringLiteral("  Файл")), actions,
              {Command::OpenText, Command::OpenPicture, Command::Save, Command::Print, "N6",
               Command::Close});
-    addLines(addTopMenu(bar, "N10", QStringLiteral("  Окно")), actions,
+    addLines(addTopMenu(carrier, "N10", QStringLiteral("  Окно")), actions,
              {Command::Cascade, Command::Tile, "N34", Command::NextWindow,
               Command::PreviousWindow});
-    addLines(addTopMenu(bar, "N11", QStringLiteral("  Расчет БНС")), actions,
+    addLines(addTopMenu(carrier, "N11", QStringLiteral("  Расчет БНС")), actions,
              {Command::NewMix, "N13", Command::MixOptions});
-    addLines(addTopMenu(bar, "N19", QStringLiteral("  Корректирование состава бетона")), actions,
+    addLines(addTopMenu(carrier, "N19", QStringLiteral("  Корректирование состава бетона")), actions,
              {Command::CorrectStrength, Command::CorrectAggregates});
-    addLines(addTopMenu(bar, "N22", QStringLiteral("  Стат. контроль")), actions,
+    addLines(addTopMenu(carrier, "N22", QStringLiteral("  Стат. контроль")), actions,
              {Command::AnalysedPeriod, Command::ControlledPeriod});
-    addLines(addTopMenu(bar, "N14", QStringLiteral("  Справка")), actions,
+    addLines(addTopMenu(carrier, "N14", QStringLiteral("  Справка")), actions,
              {Command::Help, "N16", Command::About});
-    return bar;
 }
 
 QToolBar *createCommandToolbar(const CommandActions &actions, QWidget *parent)

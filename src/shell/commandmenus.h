@@ -5,16 +5,16 @@ class QToolBar;
 class QWidget;
 
 namespace ui {
-class DockableMenuBar;
+class MenuToolBar;
 }
 
 namespace shell {
 
 class CommandActions;
 
-// The main menu MainMenu1: "  Файл", "  Окно", "  Расчет БНС", "  Корректирование состава
-// бетона", "  Стат. контроль", "  Справка".
-ui::DockableMenuBar *createMainMenu(const CommandActions &actions, QWidget *parent);
+// The main menu MainMenu1 on its dockable bar: "  Файл", "  Окно", "  Расчет БНС",
+// "  Корректирование состава бетона", "  Стат. контроль", "  Справка".
+void fillMainMenu(const CommandActions &actions, ui::MenuToolBar *carrier);
 
 // The toolbar abcToolbar1 with its eight buttons abcToolbarButton1…8 in their groups.
 QToolBar *createCommandToolbar(const CommandActions &actions, QWidget *parent);

@@ -4,8 +4,8 @@
 #include "shell/programpicture.h"
 #include "shell/reportwindows.h"
 #include "shell/windowarrangement.h"
-#include "ui/dockablemenubar.h"
 #include "ui/mdibackground.h"
+#include "ui/menutoolbar.h"
 #include "ui/titlebarstyle.h"
 
 #include <QAction>
@@ -74,13 +74,11 @@ void TfmForm1::decorateArea()
 
 void TfmForm1::createBars()
 {
-    ui::DockableMenuBar *menuBar = createMainMenu(*m_commands, this);
-    MainMenu1 = menuBar;
-    abcMenuToolbar1 = new QToolBar(QStringLiteral("Menu Bar"), this);
-    abcMenuToolbar1->setObjectName(QStringLiteral("abcMenuToolbar1"));
-    abcMenuToolbar1->addWidget(menuBar);
-    connect(abcMenuToolbar1, &QToolBar::topLevelChanged, menuBar,
-            &ui::DockableMenuBar::carrierChanged);
+    auto *menuToolbar = new ui::MenuToolBar(QStringLiteral("Menu Bar"), this);
+    menuToolbar->setObjectName(QStringLiteral("abcMenuToolbar1"));
+    fillMainMenu(*m_commands, menuToolbar);
+    abcMenuToolbar1 = menuToolbar;
+    MainMenu1 = menuToolbar->menuBar();
     addToolBar(Qt::TopToolBarArea, abcMenuToolbar1);
     addToolBarBreak(Qt::TopToolBarArea);
     abcToolbar1 = createCommandToolbar(*m_commands, this);

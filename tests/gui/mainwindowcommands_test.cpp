@@ -28,6 +28,7 @@ private Q_SLOTS:
     void menusHoldTheirEntriesInOrder_data();
     void menusHoldTheirEntriesInOrder();
     void toolbarGroupsAndButtons();
+    void menusDockOnEverySide();
     void rightClicksShowTheCommandPopups();
     void hintOfSecondButtonKeepsItsLeadingBlank();
     void closeEndsWithReportWindowsOpen();
@@ -249,6 +250,29 @@ void MainWindowCommandsTest::toolbarGroupsAndButtons()
     QCOMPARE(toolbar->allowedAreas(), Qt::AllToolBarAreas);
     QCOMPARE(m_window->statusBar()->objectName(), QStringLiteral("StatusBar1"));
     QCOMPARE(m_window->helpContext(), 1);
+}
+
+void MainWindowCommandsTest::menusDockOnEverySide()
+{
+    QToolBar *carrier = m_window->menuToolbar();
+    QList<QMenu *> menus;
+    for (QAction *top : m_window->mainMenu()->actions())
+        menus.append(top->menu());
+    QCOMPARE(menus.size(), 6);
+    for (Qt::ToolBarArea area : {Qt::LeftToolBarArea, Qt::BottomToolBarArea,
+                                 Qt::RightToolBarArea, Qt::TopToolBarArea}) {
+        m_window->addToolBar(area, carrier);
+        const bool vertical = area == Qt::LeftToolBarArea || area == Qt::RightToolBarArea;
+        QTRY_COMPARE(m_window->mainMenu()->isVisible(), !vertical);
+        QList<QMenu *> buttonMenus;
+        for (QToolButton *button : carrier->findChildren<QToolButton *>()) {
+            if (button->menu() && button->isVisible())
+                buttonMenus.append(button->menu());
+        }
+        QCOMPARE(buttonMenus.size(), vertical ? 6 : 0);
+        for (QMenu *menu : buttonMenus)
+            QVERIFY(menus.contains(menu));
+    }
 }
 
 void MainWindowCommandsTest::rightClicksShowTheCommandPopups()
