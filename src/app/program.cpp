@@ -8,8 +8,9 @@ namespace app {
 using shell::Command;
 
 Program::Program()
-    : Program(QStringList{QStringLiteral("-ns")})
-{}
+    : Program(QStringList {QStringLiteral("-ns")})
+{
+}
 
 Program::Program(const QStringList &arguments)
     : m_splash(shell::showSplash(arguments, QCoreApplication::applicationFilePath()))
@@ -43,9 +44,9 @@ void Program::connectCommands()
 // The commands whose dialogs are not part of the program yet stay visible but disabled.
 void Program::disableCommandsToCome()
 {
-    for (Command command : {Command::OpenPicture, Command::MixOptions, Command::CorrectStrength,
-                            Command::CorrectAggregates, Command::AnalysedPeriod,
-                            Command::ControlledPeriod})
+    for (Command command :
+         {Command::OpenPicture, Command::MixOptions, Command::CorrectStrength,
+          Command::CorrectAggregates, Command::AnalysedPeriod, Command::ControlledPeriod})
         m_mainWindow.action(command)->setEnabled(false);
 }
 

@@ -19,8 +19,8 @@ constexpr int clientHeight = 348;
 constexpr int margin = 12;
 
 // A word-wrapped text at (left, top), as high as its lines need; returns the bottom.
-int addText(QWidget *parent, const QString &text, int left, int top, int width,
-            int pointSize = 0, bool bold = false)
+int addText(QWidget *parent, const QString &text, int left, int top, int width, int pointSize = 0,
+            bool bold = false)
 {
     auto *label = new QLabel(text, parent);
     label->setWordWrap(true);

@@ -30,8 +30,8 @@ public:
     void Timer1Timer();
 
 protected:
-    void loadFromForm() override {}
-    void saveToForm() override {}
+    void loadFromForm() override { }
+    void saveToForm() override { }
     void showEvent(QShowEvent *event) override;
 
 private:

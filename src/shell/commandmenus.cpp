@@ -20,10 +20,12 @@ struct MenuLine
 {
     MenuLine(Command c)
         : command(c)
-    {}
+    {
+    }
     MenuLine(const char *separator)
         : separatorName(separator)
-    {}
+    {
+    }
 
     Command command = Command::OpenText;
     const char *separatorName = nullptr;
@@ -104,13 +106,13 @@ void fillMainMenu(const CommandActions &actions, ui::MenuToolBar *carrier)
     addLines(addTopMenu(carrier, "N1", QStringLiteral("  Файл")), actions,
              {Command::OpenText, Command::OpenPicture, Command::Save, Command::Print, "N6",
               Command::Close});
-    addLines(addTopMenu(carrier, "N10", QStringLiteral("  Окно")), actions,
-             {Command::Cascade, Command::Tile, "N34", Command::NextWindow,
-              Command::PreviousWindow});
+    addLines(
+        addTopMenu(carrier, "N10", QStringLiteral("  Окно")), actions,
+        {Command::Cascade, Command::Tile, "N34", Command::NextWindow, Command::PreviousWindow});
     addLines(addTopMenu(carrier, "N11", QStringLiteral("  Расчет БНС")), actions,
              {Command::NewMix, "N13", Command::MixOptions});
-    addLines(addTopMenu(carrier, "N19", QStringLiteral("  Корректирование состава бетона")), actions,
-             {Command::CorrectStrength, Command::CorrectAggregates});
+    addLines(addTopMenu(carrier, "N19", QStringLiteral("  Корректирование состава бетона")),
+             actions, {Command::CorrectStrength, Command::CorrectAggregates});
     addLines(addTopMenu(carrier, "N22", QStringLiteral("  Стат. контроль")), actions,
              {Command::AnalysedPeriod, Command::ControlledPeriod});
     addLines(addTopMenu(carrier, "N14", QStringLiteral("  Справка")), actions,

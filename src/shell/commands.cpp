@@ -12,11 +12,11 @@ namespace {
 struct CommandEntry
 {
     Command command;
-    const char *name;     // the main-menu entry
-    const char *caption;  // UTF-8
+    const char *name; // the main-menu entry
+    const char *caption; // UTF-8
     QKeyCombination shortcut;
-    const char *icon;     // resource name, or nullptr
-    const char *hint;     // "tooltip|status text", or nullptr
+    const char *icon; // resource name, or nullptr
+    const char *hint; // "tooltip|status text", or nullptr
 };
 
 const CommandEntry commandTable[] = {
@@ -24,8 +24,7 @@ const CommandEntry commandTable[] = {
      "Открыть текст|Открыть текстовой файл"},
     {Command::OpenPicture, "N21", "Открыть графику...", Qt::CTRL | Qt::Key_G, "openpicture",
      "Открыть графику| Открыть графический файл"},
-    {Command::Save, "N3", "Сохранить...", Qt::CTRL | Qt::Key_S, "save",
-     "Сохранить|Сохранить файл"},
+    {Command::Save, "N3", "Сохранить...", Qt::CTRL | Qt::Key_S, "save", "Сохранить|Сохранить файл"},
     {Command::Print, "N7", "Печать...", Qt::CTRL | Qt::Key_P, nullptr, nullptr},
     {Command::Close, "N9", "Закрыть", {}, nullptr, nullptr},
     {Command::Cascade, "N20", "Каскад", {}, nullptr, nullptr},

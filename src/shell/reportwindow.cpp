@@ -72,7 +72,7 @@ QStringList TForm1::lines() const
 {
     const QTextDocument *document = Memo1->document();
     if (document->isEmpty())
-        return m_oneEmptyLine ? QStringList{QString()} : QStringList();
+        return m_oneEmptyLine ? QStringList {QString()} : QStringList();
     // Block by block: toPlainText() would turn non-breaking spaces into blanks.
     QStringList result;
     result.reserve(document->blockCount());

@@ -12,7 +12,8 @@ namespace shell {
 ReportWindows::ReportWindows(QMdiArea *area, QObject *parent)
     : QObject(parent)
     , m_area(area)
-{}
+{
+}
 
 TForm1 *ReportWindows::createReportWindow()
 {

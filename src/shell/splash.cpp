@@ -49,8 +49,8 @@ QPixmap splashPicture(const QString &programPath)
         if (!image.isNull()) {
             QPixmap picture(pictureSize);
             picture.fill(QApplication::palette().color(QPalette::Button));
-            const QImage scaled =
-                image.scaled(pictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            const QImage scaled
+                = image.scaled(pictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
             QPainter painter(&picture);
             painter.drawImage((pictureSize.width() - scaled.width()) / 2,
                               (pictureSize.height() - scaled.height()) / 2, scaled);

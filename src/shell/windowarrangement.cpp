@@ -33,8 +33,8 @@ void placeNewWindow(QMdiArea *area, QMdiSubWindow *window)
     const int others = std::max(static_cast<int>(area->subWindowList().size()) - 1, 0);
     const int offset = step * (others % places);
     const QSize size(free.width() - step * (places - 1), free.height() - step * (places - 1));
-    window->setGeometry(QRect(free.topLeft() + QPoint(offset, offset),
-                              size.expandedTo(window->minimumSizeHint())));
+    window->setGeometry(
+        QRect(free.topLeft() + QPoint(offset, offset), size.expandedTo(window->minimumSizeHint())));
 }
 
 void cascadeWindows(QMdiArea *area)

@@ -13,7 +13,9 @@ namespace {
 QColor blend(QColor from, QColor to, int step, int steps)
 {
     const int last = std::max(steps - 1, 1);
-    auto channel = [step, last](int a, int b) { return a + (b - a) * step / last; };
+    auto channel = [step, last](int a, int b) {
+        return a + (b - a) * step / last;
+    };
     return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()),
                   channel(from.blue(), to.blue()));
 }

@@ -43,8 +43,8 @@ void RotatingLabel::setDepth(int pixels)
 QSize RotatingLabel::sizeHint() const
 {
     const QSizeF text = fontMetrics().size(Qt::TextSingleLine, m_text);
-    const int side = static_cast<int>(std::ceil(std::hypot(text.width(), text.height())))
-        + 2 * m_depth + 2;
+    const int side
+        = static_cast<int>(std::ceil(std::hypot(text.width(), text.height()))) + 2 * m_depth + 2;
     return {side, side};
 }
 
@@ -76,8 +76,8 @@ void RotatingLabel::drawTextAt(QPainter &painter, QPointF centre, QColor colour)
     painter.translate(centre);
     painter.rotate(-m_angle);
     painter.setPen(colour);
-    painter.drawText(QRectF(QPointF(-size.width() / 2, -size.height() / 2), size),
-                     Qt::AlignCenter, m_text);
+    painter.drawText(QRectF(QPointF(-size.width() / 2, -size.height() / 2), size), Qt::AlignCenter,
+                     m_text);
     painter.restore();
 }
 

@@ -54,7 +54,8 @@ TitleBarStyle::Gradient TitleBarStyle::inactiveGradient()
 
 TitleBarStyle::TitleBarStyle()
     : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
-{}
+{
+}
 
 void TitleBarStyle::install(QMdiArea *area)
 {
@@ -95,8 +96,8 @@ void TitleBarStyle::drawTitleBar(const QStyleOptionTitleBar *bar, QPainter *pain
     font.setBold(true);
     painter->setFont(font);
     painter->setPen(colours.text);
-    const QString caption = painter->fontMetrics().elidedText(bar->text, Qt::ElideRight,
-                                                              label.width() - 4);
+    const QString caption
+        = painter->fontMetrics().elidedText(bar->text, Qt::ElideRight, label.width() - 4);
     painter->drawText(label.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter, caption);
     painter->restore();
 }

@@ -86,7 +86,7 @@ void MainWindowCommandsTest::everyCommandIsOneAction_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shortcut");
-    QTest::addColumn<QString>("button");       // toolbar button, or empty
+    QTest::addColumn<QString>("button"); // toolbar button, or empty
     QTest::addColumn<QString>("popupSubmenu"); // "" = not in the popups, "-" = top level
     QTest::addColumn<QString>("popupCaption");
 
@@ -109,13 +109,11 @@ void MainWindowCommandsTest::everyCommandIsOneAction_data()
     row("N36", Command::PreviousWindow, "Предыдущее", "Ctrl+F2", "", "", "");
     row("N12", Command::NewMix, "Новый БНС...", "Ctrl+Alt+A", "abcToolbarButton4", "N28",
         "Новый БНС...");
-    row("N18", Command::MixOptions, "Опции для расчета...", "", "", "N28",
-        "Опции для расчета...");
+    row("N18", Command::MixOptions, "Опции для расчета...", "", "", "N28", "Опции для расчета...");
     row("correct_Rb", Command::CorrectStrength, "по Ц/В и прочности бетона...", "Ctrl+Alt+B",
         "abcToolbarButton5", "N30", "по Ц/В и прочности...");
-    row("correct_W_Zap", Command::CorrectAggregates,
-        "по гранулометрии и влажности заполнителей...", "Ctrl+Alt+C", "abcToolbarButton6", "N30",
-        "по заполнителям...");
+    row("correct_W_Zap", Command::CorrectAggregates, "по гранулометрии и влажности заполнителей...",
+        "Ctrl+Alt+C", "abcToolbarButton6", "N30", "по заполнителям...");
     row("Period_analiz", Command::AnalysedPeriod, "Анализируемый период...", "Ctrl+Alt+D",
         "abcToolbarButton7", "N33", "Анализируемый период...");
     row("Period_Control", Command::ControlledPeriod, "Контролируемый период...", "Ctrl+Alt+E",
@@ -145,7 +143,7 @@ void MainWindowCommandsTest::everyCommandIsOneAction()
     for (QAction *top : m_window->mainMenu()->actions())
         if (QAction *found = findIn(top->menu(), name))
             inMenus.append(found);
-    QCOMPARE(inMenus, QList<QAction *>{action});
+    QCOMPARE(inMenus, QList<QAction *> {action});
 
     QSignalSpy triggered(action, &QAction::triggered);
     int expected = 0;
@@ -169,9 +167,8 @@ void MainWindowCommandsTest::everyCommandIsOneAction()
         QCOMPARE(entry, popupSubmenu.isEmpty() ? nullptr : action);
         if (!entry)
             continue;
-        QMenu *holder = popupSubmenu == QLatin1String("-")
-            ? popup
-            : popup->findChild<QMenu *>(popupSubmenu);
+        QMenu *holder
+            = popupSubmenu == QLatin1String("-") ? popup : popup->findChild<QMenu *>(popupSubmenu);
         QVERIFY(holder && holder->actions().contains(action));
         holder->popup(QPoint(10, 10));
         QCOMPARE(action->text(), popupCaption);
@@ -208,7 +205,7 @@ void MainWindowCommandsTest::menusHoldTheirEntriesInOrder()
     QFETCH(QString, menu);
     QFETCH(QString, caption);
     QFETCH(QStringList, entries);
-    const QStringList separators{"N6", "N34", "N13", "N16", "N27", "N29", "N32"};
+    const QStringList separators {"N6", "N34", "N13", "N16", "N27", "N29", "N32"};
     QList<QWidget *> found;
     if (menu == QLatin1String("MainMenu1"))
         found = {m_window->mainMenu()};
@@ -259,8 +256,8 @@ void MainWindowCommandsTest::menusDockOnEverySide()
     for (QAction *top : m_window->mainMenu()->actions())
         menus.append(top->menu());
     QCOMPARE(menus.size(), 6);
-    for (Qt::ToolBarArea area : {Qt::LeftToolBarArea, Qt::BottomToolBarArea,
-                                 Qt::RightToolBarArea, Qt::TopToolBarArea}) {
+    for (Qt::ToolBarArea area :
+         {Qt::LeftToolBarArea, Qt::BottomToolBarArea, Qt::RightToolBarArea, Qt::TopToolBarArea}) {
         m_window->addToolBar(area, carrier);
         const bool vertical = area == Qt::LeftToolBarArea || area == Qt::RightToolBarArea;
         QTRY_COMPARE(m_window->mainMenu()->isVisible(), !vertical);
@@ -279,8 +276,8 @@ void MainWindowCommandsTest::rightClicksShowTheCommandPopups()
 {
     QPlainTextEdit *memo = m_report->memo();
     QWidget *freeArea = m_window->mdiArea()->viewport();
-    const QList<std::pair<QWidget *, QMenu *>> cases{{memo->viewport(), m_report->popupMenu()},
-                                                     {freeArea, m_window->popupMenu()}};
+    const QList<std::pair<QWidget *, QMenu *>> cases {{memo->viewport(), m_report->popupMenu()},
+                                                      {freeArea, m_window->popupMenu()}};
     for (const auto &[target, popup] : cases) {
         const QPoint inside(target->width() - 5, target->height() - 5);
         QContextMenuEvent event(QContextMenuEvent::Mouse, inside, target->mapToGlobal(inside));

@@ -47,14 +47,14 @@ void StartupTest::splashArguments_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<bool>("suppressed");
-    QTest::newRow("none") << QStringList{} << false;
-    QTest::newRow("-ns") << QStringList{"-ns"} << true;
-    QTest::newRow("/NS") << QStringList{"/NS"} << true;
-    QTest::newRow("-nS after others") << QStringList{"file.txt", "-nS"} << true;
-    QTest::newRow("ns without mark") << QStringList{"ns"} << false;
-    QTest::newRow("--ns") << QStringList{"--ns"} << false;
-    QTest::newRow("-nsx") << QStringList{"-nsx"} << false;
-    QTest::newRow("/n s") << QStringList{"/n", "s"} << false;
+    QTest::newRow("none") << QStringList {} << false;
+    QTest::newRow("-ns") << QStringList {"-ns"} << true;
+    QTest::newRow("/NS") << QStringList {"/NS"} << true;
+    QTest::newRow("-nS after others") << QStringList {"file.txt", "-nS"} << true;
+    QTest::newRow("ns without mark") << QStringList {"ns"} << false;
+    QTest::newRow("--ns") << QStringList {"--ns"} << false;
+    QTest::newRow("-nsx") << QStringList {"-nsx"} << false;
+    QTest::newRow("/n s") << QStringList {"/n", "s"} << false;
 }
 
 void StartupTest::splashArguments()
@@ -73,7 +73,7 @@ void StartupTest::splashArguments()
 void StartupTest::splashClosesByItselfOrOnClick()
 {
     {
-        app::Program program(QStringList{});
+        app::Program program(QStringList {});
         QPointer<shell::TabcsfSplash> splash = program.splash();
         QVERIFY(splash && splash->isVisible());
         QCOMPARE(splash->size(), QSize(260, 200));
@@ -84,7 +84,7 @@ void StartupTest::splashClosesByItselfOrOnClick()
         QTRY_VERIFY_WITH_TIMEOUT(!splash, 1500);
         QVERIFY(!program.splash());
     }
-    app::Program program(QStringList{});
+    app::Program program(QStringList {});
     QPointer<shell::TabcsfSplash> splash = program.splash();
     QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(100, 100));
     QTRY_VERIFY_WITH_TIMEOUT(!splash, 500);
@@ -114,7 +114,7 @@ void StartupTest::splashPictureBesideTheProgram()
 
 void StartupTest::startUpState()
 {
-    app::Program program(QStringList{"-ns"});
+    app::Program program(QStringList {"-ns"});
     program.show();
     shell::TfmForm1 &window = program.mainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -127,12 +127,11 @@ void StartupTest::startUpState()
     QVERIFY(!window.windowIcon().isNull());
     // The commands whose dialogs are still to come are there but disabled; the others work.
     for (shell::Command command : {shell::Command::OpenPicture, shell::Command::MixOptions,
-                                   shell::Command::CorrectStrength,
-                                   shell::Command::AnalysedPeriod})
+                                   shell::Command::CorrectStrength, shell::Command::AnalysedPeriod})
         QVERIFY(!window.action(command)->isEnabled());
-    for (shell::Command command : {shell::Command::OpenText, shell::Command::Save,
-                                   shell::Command::Print, shell::Command::Help,
-                                   shell::Command::NewMix, shell::Command::About})
+    for (shell::Command command :
+         {shell::Command::OpenText, shell::Command::Save, shell::Command::Print,
+          shell::Command::Help, shell::Command::NewMix, shell::Command::About})
         QVERIFY(window.action(command)->isEnabled());
 }
 
@@ -183,8 +182,9 @@ void StartupTest::aboutWindow()
             QCOMPARE(modal->objectName(), QStringLiteral("TfmAbout"));
             QTest::keyClick(modal, key);
         });
-        QObject::connect(&about, &QDialog::finished, &about, [&result](int r) { result = r; },
-                         Qt::SingleShotConnection);
+        QObject::connect(
+            &about, &QDialog::finished, &about, [&result](int r) { result = r; },
+            Qt::SingleShotConnection);
         program.mainWindow().action(shell::Command::About)->trigger();
         QCOMPARE(result, int(ui::ModalDialog::Ok));
         QVERIFY(!about.isVisible());
@@ -193,10 +193,10 @@ void StartupTest::aboutWindow()
 
 void StartupTest::backgroundGradientSteps()
 {
-    const QImage image = ui::centredGradient(QSize(1200, 900), ui::MdiBackground::outerColour(),
-                                             ui::MdiBackground::innerColour(),
-                                             ui::MdiBackground::Steps)
-                             .toImage();
+    const QImage image
+        = ui::centredGradient(QSize(1200, 900), ui::MdiBackground::outerColour(),
+                              ui::MdiBackground::innerColour(), ui::MdiBackground::Steps)
+              .toImage();
     QCOMPARE(QColor(image.pixel(0, 0)), QColor(0, 0, 255));
     QCOMPARE(QColor(image.pixel(1199, 899)), QColor(0, 0, 255));
     QCOMPARE(QColor(image.pixel(600, 450)), QColor(0, 255, 0));

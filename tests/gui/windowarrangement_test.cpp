@@ -137,11 +137,11 @@ void WindowArrangementTest::nextAndPreviousFollowTheWindowOrder()
 {
     const QList<QMdiSubWindow *> children = createChildren(3);
     QCOMPARE(area()->activeSubWindow(), children[2]);
-    const QList<std::pair<Command, int>> steps{{Command::NextWindow, 0},
-                                               {Command::NextWindow, 1},
-                                               {Command::PreviousWindow, 0},
-                                               {Command::PreviousWindow, 2},
-                                               {Command::PreviousWindow, 1}};
+    const QList<std::pair<Command, int>> steps {{Command::NextWindow, 0},
+                                                {Command::NextWindow, 1},
+                                                {Command::PreviousWindow, 0},
+                                                {Command::PreviousWindow, 2},
+                                                {Command::PreviousWindow, 1}};
     for (const auto &[command, expected] : steps) {
         run(command);
         QCOMPARE(area()->activeSubWindow(), children[expected]);
@@ -150,8 +150,8 @@ void WindowArrangementTest::nextAndPreviousFollowTheWindowOrder()
 
 void WindowArrangementTest::nothingHappensWithoutChildren()
 {
-    for (Command command : {Command::Cascade, Command::Tile, Command::NextWindow,
-                            Command::PreviousWindow}) {
+    for (Command command :
+         {Command::Cascade, Command::Tile, Command::NextWindow, Command::PreviousWindow}) {
         run(command);
         QVERIFY(area()->subWindowList().isEmpty());
         QVERIFY(!area()->activeSubWindow());
