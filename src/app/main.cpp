@@ -1,15 +1,16 @@
 // loviz: the desktop program.
 
 #include "app/program.h"
+#include "app/startup.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ЛОВИЗ-6.3"));
+    app::setUpApplication(application);
 
-    app::Program program;
-    program.mainWindow().showMaximized();
+    app::Program program(QApplication::arguments().mid(1));
+    program.show();
     return QApplication::exec();
 }

@@ -1,26 +1,47 @@
 #pragma once
 
 #include "mixdesign/mixdesigndialogs.h"
+#include "shell/aboutdialog.h"
 #include "shell/mainwindow.h"
+#include "shell/splash.h"
+
+#include <QPointer>
+
+#include <memory>
 
 namespace app {
 
-// The whole program: the main window, then every dialog once, in the start-up order, with the
-// main window's commands connected to them. Members are destroyed in reverse order, so the
-// dialogs go before the main window that parents them.
+// The whole program: the splash, the main window, then every dialog once, in the start-up
+// order, with the main window's commands connected to them. Members are destroyed in reverse
+// order, so the dialogs go before the main window that parents them.
 class Program
 {
 public:
+    // Without a command line: no splash.
     Program();
+    // `arguments`: the command line without the program's name ("-ns" or "/ns": no splash).
+    explicit Program(const QStringList &arguments);
+    ~Program();
+    Program(const Program &) = delete;
+    Program &operator=(const Program &) = delete;
+
+    // Shows the main window maximised, the splash (if up) above it.
+    void show();
 
     shell::TfmForm1 &mainWindow() { return m_mainWindow; }
     mixdesign::MixDesignDialogs &mixDesign() { return m_mixDesign; }
+    shell::TfmAbout &about() { return *m_about; }
+    // The splash while it is up; null once it has closed or when it was not shown.
+    shell::TabcsfSplash *splash() const { return m_splash; }
 
 private:
     void connectCommands();
+    void disableCommandsToCome();
 
+    QPointer<shell::TabcsfSplash> m_splash;
     shell::TfmForm1 m_mainWindow;
     mixdesign::MixDesignDialogs m_mixDesign;
+    std::unique_ptr<shell::TfmAbout> m_about;
 };
 
 } // namespace app

@@ -1,49 +1,117 @@
 #include "shell/mainwindow.h"
 
+#include "shell/commandmenus.h"
+#include "shell/programpicture.h"
 #include "shell/reportwindows.h"
+#include "shell/windowarrangement.h"
+#include "ui/mdibackground.h"
+#include "ui/menutoolbar.h"
+#include "ui/titlebarstyle.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
 
 namespace shell {
 
 TfmForm1::TfmForm1(QWidget *parent)
     : QMainWindow(parent)
     , m_area(new QMdiArea(this))
+    , m_commands(new CommandActions(this))
     , m_reports(new ReportWindows(m_area, this))
 {
     setObjectName(QStringLiteral("TfmForm1"));
     setWindowTitle(QStringLiteral("ЛОВИЗ-6.3"));
-    resize(577, 358);
+    setWindowIcon(programIcon());
+    placeCentred();
     m_area->setObjectName(QStringLiteral("MDIArea"));
     m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
-    createActions();
-    createMenus();
+    decorateArea();
+    createBars();
+    connectWindowCommands();
+    m_reports->setPopupActions(m_commands);
 }
 
 TfmForm1::~TfmForm1() = default;
 
 QAction *TfmForm1::action(Command command) const
 {
-    return m_actions.at(command);
+    return m_commands->action(command);
 }
 
-void TfmForm1::createActions()
+QMenu *TfmForm1::createPopupMenu()
 {
-    auto *newMix = new QAction(QStringLiteral("Новый БНС..."), this);
-    newMix->setObjectName(QStringLiteral("N12"));
-    newMix->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_A));
-    m_actions[Command::NewMix] = newMix;
+    return nullptr;
 }
 
-void TfmForm1::createMenus()
+void TfmForm1::placeCentred()
 {
-    QMenu *mix = menuBar()->addMenu(QStringLiteral("  Расчет БНС"));
-    mix->setObjectName(QStringLiteral("N11"));
-    mix->addAction(action(Command::NewMix));
+    const QSize restored(577, 358);
+    resize(restored);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QRect(QPoint(), restored).center());
+}
+
+void TfmForm1::decorateArea()
+{
+    new ui::MdiBackground(m_area);
+    ui::TitleBarStyle::install(m_area);
+    PopupMenu1 = shell::createPopupMenu(*m_commands, this);
+    m_area->setContextMenuPolicy(Qt::CustomContextMenu);
+    // The position comes in the coordinates of the area's viewport.
+    connect(m_area, &QWidget::customContextMenuRequested, this, [this](QPoint position) {
+        PopupMenu1->popup(m_area->viewport()->mapToGlobal(position));
+    });
+}
+
+void TfmForm1::createBars()
+{
+    auto *menuToolbar = new ui::MenuToolBar(QStringLiteral("Menu Bar"), this);
+    menuToolbar->setObjectName(QStringLiteral("abcMenuToolbar1"));
+    fillMainMenu(*m_commands, menuToolbar);
+    abcMenuToolbar1 = menuToolbar;
+    MainMenu1 = menuToolbar->menuBar();
+    addToolBar(Qt::TopToolBarArea, abcMenuToolbar1);
+    addToolBarBreak(Qt::TopToolBarArea);
+    abcToolbar1 = createCommandToolbar(*m_commands, this);
+    addToolBar(Qt::TopToolBarArea, abcToolbar1);
+
+    // The status tips of the bars' buttons and menus reach the status bar also while a bar
+    // floats in a window of its own.
+    abcMenuToolbar1->installEventFilter(this);
+    abcToolbar1->installEventFilter(this);
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->setSizeGripEnabled(true);
+}
+
+void TfmForm1::connectWindowCommands()
+{
+    connect(action(Command::Close), &QAction::triggered, this, &QWidget::close);
+    connect(action(Command::Cascade), &QAction::triggered, this,
+            [this] { cascadeWindows(m_area); });
+    connect(action(Command::Tile), &QAction::triggered, this,
+            [this] { tileWindowsHorizontally(m_area); });
+    connect(action(Command::NextWindow), &QAction::triggered, this,
+            [this] { activateNextWindow(m_area); });
+    connect(action(Command::PreviousWindow), &QAction::triggered, this,
+            [this] { activatePreviousWindow(m_area); });
+}
+
+bool TfmForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        statusBar()->showMessage(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace shell

@@ -1,22 +1,22 @@
 #pragma once
 
+#include "shell/commands.h"
+
 #include <QMainWindow>
 
-#include <map>
-
 class QMdiArea;
+class QMenu;
+class QMenuBar;
+class QToolBar;
 
 namespace shell {
 
 class ReportWindows;
 
-// The commands of the main window. Each is one action, shared by its menu entry, toolbar
-// button, shortcut and popup entries, so they all do the same thing.
-enum class Command {
-    NewMix, // "Новый БНС..."
-};
-
-// TfmForm1: the main window, a multi-document frame holding the report windows.
+// TfmForm1: the main window, a multi-document frame holding the report windows. It carries the
+// commands (menu bar on a dockable bar, toolbar, popup of the free area, shortcuts), shows the
+// long part of the current hint in its status bar and arranges its child windows itself; the
+// commands that show dialogs are connected by the program.
 class TfmForm1 : public QMainWindow
 {
     Q_OBJECT
@@ -28,14 +28,37 @@ public:
     QMdiArea *mdiArea() const { return m_area; }
     ReportWindows &reportWindows() const { return *m_reports; }
     QAction *action(Command command) const;
+    const CommandActions &commandActions() const { return *m_commands; }
+
+    QMenuBar *mainMenu() const { return MainMenu1; }
+    QToolBar *menuToolbar() const { return abcMenuToolbar1; }
+    QToolBar *commandToolbar() const { return abcToolbar1; }
+    QMenu *popupMenu() const { return PopupMenu1; }
+
+    // The help context number: 1 at start-up.
+    int helpContext() const { return m_helpContext; }
+    void setHelpContext(int context) { m_helpContext = context; }
+
+    // No menu of docks and toolbars to hide them.
+    QMenu *createPopupMenu() override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createActions();
-    void createMenus();
+    void createBars();
+    void decorateArea();
+    void connectWindowCommands();
+    void placeCentred();
 
     QMdiArea *m_area;
+    CommandActions *m_commands;
     ReportWindows *m_reports;
-    std::map<Command, QAction *> m_actions;
+    QMenuBar *MainMenu1 = nullptr;
+    QToolBar *abcMenuToolbar1 = nullptr;
+    QToolBar *abcToolbar1 = nullptr;
+    QMenu *PopupMenu1 = nullptr;
+    int m_helpContext = 1;
 };
 
 } // namespace shell

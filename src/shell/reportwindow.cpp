@@ -1,6 +1,7 @@
 #include "shell/reportwindow.h"
 
 #include <QFont>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -23,6 +24,8 @@ TForm1::TForm1(QWidget *parent)
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setUndoRedoEnabled(true);
     setWidget(Memo1);
+    Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Memo1, &QWidget::customContextMenuRequested, this, &TForm1::showPopupMenu);
     connect(Memo1, &QPlainTextEdit::textChanged, this, [this] { m_oneEmptyLine = false; });
 }
 
@@ -50,11 +53,26 @@ void TForm1::setLines(const QStringList &lines)
     m_oneEmptyLine = lines.size() == 1 && lines.front().isEmpty();
 }
 
+void TForm1::setPopupMenu(QMenu *menu)
+{
+    delete PopupMenu1;
+    PopupMenu1 = menu;
+    if (PopupMenu1)
+        PopupMenu1->setParent(this, PopupMenu1->windowFlags());
+}
+
+void TForm1::showPopupMenu(QPoint position)
+{
+    // The position is in the coordinates of the text control's viewport.
+    if (PopupMenu1)
+        PopupMenu1->popup(Memo1->viewport()->mapToGlobal(position));
+}
+
 QStringList TForm1::lines() const
 {
     const QTextDocument *document = Memo1->document();
     if (document->isEmpty())
-        return m_oneEmptyLine ? QStringList{QString()} : QStringList();
+        return m_oneEmptyLine ? QStringList {QString()} : QStringList();
     // Block by block: toPlainText() would turn non-breaking spaces into blanks.
     QStringList result;
     result.reserve(document->blockCount());

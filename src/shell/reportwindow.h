@@ -5,13 +5,15 @@
 #include <string>
 #include <vector>
 
+class QMenu;
 class QPlainTextEdit;
 
 namespace shell {
 
 // TForm1: a report window, the program's only document. A child of the main window's
 // multi-document area holding one editable plain-text control, Memo1, whose every shown line is
-// one stored line. It closes and deletes itself without a question.
+// one stored line. It closes and deletes itself without a question. A right click in the text
+// shows the window's command popup (PopupMenu1) instead of the text control's editing menu.
 class TForm1 : public QMdiSubWindow
 {
     Q_OBJECT
@@ -30,8 +32,15 @@ public:
     // The lines as stored, without line ends; an empty text has no lines.
     QStringList lines() const;
 
+    // The command popup; the window takes ownership.
+    void setPopupMenu(QMenu *menu);
+    QMenu *popupMenu() const { return PopupMenu1; }
+
 private:
+    void showPopupMenu(QPoint position);
+
     QPlainTextEdit *Memo1;
+    QMenu *PopupMenu1 = nullptr;
     // An empty control shows no line and one empty line alike; this tells them apart until
     // the user edits the text.
     bool m_oneEmptyLine = false;

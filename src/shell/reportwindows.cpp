@@ -1,6 +1,8 @@
 #include "shell/reportwindows.h"
 
+#include "shell/commandmenus.h"
 #include "shell/reportwindow.h"
+#include "shell/windowarrangement.h"
 #include "ui/textconvert.h"
 
 #include <QMdiArea>
@@ -10,12 +12,16 @@ namespace shell {
 ReportWindows::ReportWindows(QMdiArea *area, QObject *parent)
     : QObject(parent)
     , m_area(area)
-{}
+{
+}
 
 TForm1 *ReportWindows::createReportWindow()
 {
     auto *window = new TForm1;
+    if (m_popupActions)
+        window->setPopupMenu(createPopupMenu(*m_popupActions, window));
     m_area->addSubWindow(window);
+    placeNewWindow(m_area, window);
     window->show();
     m_area->setActiveSubWindow(window);
     m_current = window;

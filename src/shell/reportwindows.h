@@ -10,6 +10,7 @@ class QMdiArea;
 
 namespace shell {
 
+class CommandActions;
 
 // The report windows of the main window: the window counter (0 at start, one up for every new
 // report window, never down), the current report window, and the creators' operations.
@@ -19,6 +20,10 @@ class ReportWindows : public QObject
 
 public:
     explicit ReportWindows(QMdiArea *area, QObject *parent = nullptr);
+
+    // The actions of the report windows' command popup; without them a report window has no
+    // popup.
+    void setPopupActions(const CommandActions *actions) { m_popupActions = actions; }
 
     // Creates a report window as the active child and makes it the current report window.
     TForm1 *createReportWindow();
@@ -32,6 +37,7 @@ public:
 
 private:
     QMdiArea *m_area;
+    const CommandActions *m_popupActions = nullptr;
     int m_counter = 0;
     QPointer<TForm1> m_current;
 };

@@ -1,0 +1,60 @@
+#include "ui/mdibackground.h"
+
+#include <QEvent>
+#include <QMdiArea>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+QColor blend(QColor from, QColor to, int step, int steps)
+{
+    const int last = std::max(steps - 1, 1);
+    auto channel = [step, last](int a, int b) {
+        return a + (b - a) * step / last;
+    };
+    return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()),
+                  channel(from.blue(), to.blue()));
+}
+
+} // namespace
+
+QPixmap centredGradient(QSize size, QColor outer, QColor inner, int steps)
+{
+    QPixmap pixmap(size.expandedTo(QSize(1, 1)));
+    QPainter painter(&pixmap);
+    const QRectF whole(QPointF(0, 0), QSizeF(pixmap.size()));
+    const qreal dx = whole.width() / 2 / steps;
+    const qreal dy = whole.height() / 2 / steps;
+    for (int step = 0; step < steps; ++step) {
+        const QRectF ring = whole.adjusted(dx * step, dy * step, -dx * step, -dy * step);
+        painter.fillRect(ring, blend(outer, inner, step, steps));
+    }
+    return pixmap;
+}
+
+MdiBackground::MdiBackground(QMdiArea *area)
+    : QObject(area)
+    , m_area(area)
+{
+    area->viewport()->installEventFilter(this);
+    repaintBackground();
+}
+
+bool MdiBackground::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_area->viewport() && event->type() == QEvent::Resize)
+        repaintBackground();
+    return QObject::eventFilter(watched, event);
+}
+
+void MdiBackground::repaintBackground()
+{
+    m_area->setBackground(
+        QBrush(centredGradient(m_area->viewport()->size(), outerColour(), innerColour(), Steps)));
+}
+
+} // namespace ui

@@ -1,0 +1,317 @@
+#include "shell/mainwindow.h"
+#include "shell/reportwindow.h"
+#include "shell/reportwindows.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+using shell::Command;
+
+class MainWindowCommandsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void everyCommandIsOneAction_data();
+    void everyCommandIsOneAction();
+    void menusHoldTheirEntriesInOrder_data();
+    void menusHoldTheirEntriesInOrder();
+    void toolbarGroupsAndButtons();
+    void menusDockOnEverySide();
+    void rightClicksShowTheCommandPopups();
+    void hintOfSecondButtonKeepsItsLeadingBlank();
+    void closeEndsWithReportWindowsOpen();
+
+private:
+    QAction *findIn(QMenu *menu, const QString &name) const;
+    QStringList names(const QList<QAction *> &actions) const;
+
+    std::unique_ptr<shell::TfmForm1> m_window;
+    shell::TForm1 *m_report = nullptr;
+};
+
+void MainWindowCommandsTest::init()
+{
+    m_window = std::make_unique<shell::TfmForm1>();
+    m_window->resize(900, 700);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_report = m_window->reportWindows().createReportWindow();
+}
+
+void MainWindowCommandsTest::cleanup()
+{
+    m_window.reset();
+}
+
+QAction *MainWindowCommandsTest::findIn(QMenu *menu, const QString &name) const
+{
+    for (QAction *action : menu->actions()) {
+        if (action->objectName() == name)
+            return action;
+        if (action->menu()) {
+            if (QAction *inner = findIn(action->menu(), name))
+                return inner;
+        }
+    }
+    return nullptr;
+}
+
+QStringList MainWindowCommandsTest::names(const QList<QAction *> &actions) const
+{
+    QStringList result;
+    for (const QAction *action : actions)
+        result.append(action->isSeparator() && action->objectName().isEmpty()
+                          ? QStringLiteral("-")
+                          : action->objectName());
+    return result;
+}
+
+void MainWindowCommandsTest::everyCommandIsOneAction_data()
+{
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shortcut");
+    QTest::addColumn<QString>("button"); // toolbar button, or empty
+    QTest::addColumn<QString>("popupSubmenu"); // "" = not in the popups, "-" = top level
+    QTest::addColumn<QString>("popupCaption");
+
+    auto row = [](const char *name, Command command, const char *caption, const char *shortcut,
+                  const char *button, const char *submenu, const char *popupCaption) {
+        QTest::newRow(name) << command << QString::fromLatin1(name) << QString::fromUtf8(caption)
+                            << QString::fromLatin1(shortcut) << QString::fromLatin1(button)
+                            << QString::fromLatin1(submenu) << QString::fromUtf8(popupCaption);
+    };
+    row("N2", Command::OpenText, "Открыть текст...", "Ctrl+N", "abcToolbarButton1", "-",
+        "Открыть текст...");
+    row("N21", Command::OpenPicture, "Открыть графику...", "Ctrl+G", "abcToolbarButton2", "-",
+        "Открыть графику...");
+    row("N3", Command::Save, "Сохранить...", "Ctrl+S", "abcToolbarButton3", "", "");
+    row("N7", Command::Print, "Печать...", "Ctrl+P", "", "", "");
+    row("N9", Command::Close, "Закрыть", "", "", "", "");
+    row("N20", Command::Cascade, "Каскад", "", "", "", "");
+    row("N23", Command::Tile, "Мозаика", "", "", "", "");
+    row("N35", Command::NextWindow, "Следующее", "Ctrl+F1", "", "", "");
+    row("N36", Command::PreviousWindow, "Предыдущее", "Ctrl+F2", "", "", "");
+    row("N12", Command::NewMix, "Новый БНС...", "Ctrl+Alt+A", "abcToolbarButton4", "N28",
+        "Новый БНС...");
+    row("N18", Command::MixOptions, "Опции для расчета...", "", "", "N28", "Опции для расчета...");
+    row("correct_Rb", Command::CorrectStrength, "по Ц/В и прочности бетона...", "Ctrl+Alt+B",
+        "abcToolbarButton5", "N30", "по Ц/В и прочности...");
+    row("correct_W_Zap", Command::CorrectAggregates, "по гранулометрии и влажности заполнителей...",
+        "Ctrl+Alt+C", "abcToolbarButton6", "N30", "по заполнителям...");
+    row("Period_analiz", Command::AnalysedPeriod, "Анализируемый период...", "Ctrl+Alt+D",
+        "abcToolbarButton7", "N33", "Анализируемый период...");
+    row("Period_Control", Command::ControlledPeriod, "Контролируемый период...", "Ctrl+Alt+E",
+        "abcToolbarButton8", "N33", "Контролируемый период...");
+    row("N15", Command::Help, "Помощь", "F1", "", "", "");
+    row("N17", Command::About, "О программе...", "", "", "", "");
+}
+
+void MainWindowCommandsTest::everyCommandIsOneAction()
+{
+    QFETCH(Command, command);
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, shortcut);
+    QFETCH(QString, button);
+    QFETCH(QString, popupSubmenu);
+    QFETCH(QString, popupCaption);
+
+    QAction *action = m_window->action(command);
+    QCOMPARE(action->objectName(), name);
+    QCOMPARE(action->text(), caption);
+    QCOMPARE(action->shortcut(), QKeySequence(shortcut));
+    QCOMPARE(action->shortcut().toString(QKeySequence::NativeText), shortcut);
+
+    // The main menu holds this very action.
+    QList<QAction *> inMenus;
+    for (QAction *top : m_window->mainMenu()->actions())
+        if (QAction *found = findIn(top->menu(), name))
+            inMenus.append(found);
+    QCOMPARE(inMenus, QList<QAction *> {action});
+
+    QSignalSpy triggered(action, &QAction::triggered);
+    int expected = 0;
+    if (!button.isEmpty()) {
+        auto *tool = m_window->commandToolbar()->findChild<QToolButton *>(button);
+        QVERIFY(tool);
+        QCOMPARE(tool->defaultAction(), action);
+        QCOMPARE(tool->size(), QSize(23, 22));
+        QVERIFY(!action->icon().isNull());
+        QTest::mouseClick(tool, Qt::LeftButton);
+        QCOMPARE(triggered.size(), ++expected);
+    }
+    if (!shortcut.isEmpty() && command != Command::Close) {
+        QTest::keySequence(m_window.get(), QKeySequence(shortcut));
+        QCOMPARE(triggered.size(), ++expected);
+    }
+
+    for (QMenu *popup : {m_window->popupMenu(), m_report->popupMenu()}) {
+        QVERIFY(popup);
+        QAction *entry = findIn(popup, name);
+        QCOMPARE(entry, popupSubmenu.isEmpty() ? nullptr : action);
+        if (!entry)
+            continue;
+        QMenu *holder
+            = popupSubmenu == QLatin1String("-") ? popup : popup->findChild<QMenu *>(popupSubmenu);
+        QVERIFY(holder && holder->actions().contains(action));
+        holder->popup(QPoint(10, 10));
+        QCOMPARE(action->text(), popupCaption);
+        holder->hide();
+        QCOMPARE(action->text(), caption);
+    }
+}
+
+void MainWindowCommandsTest::menusHoldTheirEntriesInOrder_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("entries");
+    auto row = [](const char *menu, const char *caption, const char *entries) {
+        QTest::newRow(menu) << QString::fromLatin1(menu) << QString::fromUtf8(caption)
+                            << QString::fromLatin1(entries).split(QLatin1Char(' '));
+    };
+    row("MainMenu1", "", "N1 N10 N11 N19 N22 N14");
+    row("N1", "  Файл", "N2 N21 N3 N7 N6 N9");
+    row("N10", "  Окно", "N20 N23 N34 N35 N36");
+    row("N11", "  Расчет БНС", "N12 N13 N18");
+    row("N19", "  Корректирование состава бетона", "correct_Rb correct_W_Zap");
+    row("N22", "  Стат. контроль", "Period_analiz Period_Control");
+    row("N14", "  Справка", "N15 N16 N17");
+    // The popups of the main window and of a report window.
+    row("PopupMenu1", "", "N2 N21 N27 N28 N29 N30 N32 N33");
+    row("N28", "Расчет БНС", "N12 N18");
+    row("N30", "Корректирование", "correct_Rb correct_W_Zap");
+    row("N33", "Стат. контроль", "Period_analiz Period_Control");
+}
+
+void MainWindowCommandsTest::menusHoldTheirEntriesInOrder()
+{
+    QFETCH(QString, menu);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, entries);
+    const QStringList separators {"N6", "N34", "N13", "N16", "N27", "N29", "N32"};
+    QList<QWidget *> found;
+    if (menu == QLatin1String("MainMenu1"))
+        found = {m_window->mainMenu()};
+    else if (menu == QLatin1String("PopupMenu1"))
+        found = {m_window->popupMenu(), m_report->popupMenu()};
+    else if (menu == QLatin1String("N28") || menu == QLatin1String("N30") || menu == "N33")
+        found = {m_window->popupMenu()->findChild<QMenu *>(menu),
+                 m_report->popupMenu()->findChild<QMenu *>(menu)};
+    else
+        found = {m_window->mainMenu()->findChild<QMenu *>(menu)};
+    for (QWidget *widget : found) {
+        QVERIFY(widget);
+        if (auto *asMenu = qobject_cast<QMenu *>(widget))
+            QCOMPARE(asMenu->title(), caption);
+        QCOMPARE(names(widget->actions()), entries);
+        for (QAction *action : widget->actions())
+            QCOMPARE(action->isSeparator(), separators.contains(action->objectName()));
+    }
+}
+
+void MainWindowCommandsTest::toolbarGroupsAndButtons()
+{
+    QToolBar *toolbar = m_window->commandToolbar();
+    QCOMPARE(toolbar->objectName(), QStringLiteral("abcToolbar1"));
+    QCOMPARE(toolbar->windowTitle(), QStringLiteral("ЛОВИЗ-6.3"));
+    QStringList layout;
+    for (QAction *action : toolbar->actions())
+        layout.append(action->isSeparator() ? QStringLiteral("|") : action->objectName());
+    QCOMPARE(layout.join(QLatin1Char(' ')),
+             QStringLiteral("N2 N21 | N3 | N12 | correct_Rb correct_W_Zap | Period_analiz | "
+                            "Period_Control"));
+    QToolBar *menuBar = m_window->menuToolbar();
+    QCOMPARE(menuBar->objectName(), QStringLiteral("abcMenuToolbar1"));
+    QCOMPARE(menuBar->windowTitle(), QStringLiteral("Menu Bar"));
+    QCOMPARE(m_window->toolBarArea(menuBar), Qt::TopToolBarArea);
+    QCOMPARE(m_window->toolBarArea(toolbar), Qt::TopToolBarArea);
+    QVERIFY(menuBar->y() < toolbar->y()); // two rows
+    QVERIFY(menuBar->isMovable() && toolbar->isMovable());
+    QCOMPARE(toolbar->allowedAreas(), Qt::AllToolBarAreas);
+    QCOMPARE(m_window->statusBar()->objectName(), QStringLiteral("StatusBar1"));
+    QCOMPARE(m_window->helpContext(), 1);
+}
+
+void MainWindowCommandsTest::menusDockOnEverySide()
+{
+    QToolBar *carrier = m_window->menuToolbar();
+    QList<QMenu *> menus;
+    for (QAction *top : m_window->mainMenu()->actions())
+        menus.append(top->menu());
+    QCOMPARE(menus.size(), 6);
+    for (Qt::ToolBarArea area :
+         {Qt::LeftToolBarArea, Qt::BottomToolBarArea, Qt::RightToolBarArea, Qt::TopToolBarArea}) {
+        m_window->addToolBar(area, carrier);
+        const bool vertical = area == Qt::LeftToolBarArea || area == Qt::RightToolBarArea;
+        QTRY_COMPARE(m_window->mainMenu()->isVisible(), !vertical);
+        QList<QMenu *> buttonMenus;
+        for (QToolButton *button : carrier->findChildren<QToolButton *>()) {
+            if (button->menu() && button->isVisible())
+                buttonMenus.append(button->menu());
+        }
+        QCOMPARE(buttonMenus.size(), vertical ? 6 : 0);
+        for (QMenu *menu : buttonMenus)
+            QVERIFY(menus.contains(menu));
+    }
+}
+
+void MainWindowCommandsTest::rightClicksShowTheCommandPopups()
+{
+    QPlainTextEdit *memo = m_report->memo();
+    QWidget *freeArea = m_window->mdiArea()->viewport();
+    const QList<std::pair<QWidget *, QMenu *>> cases {{memo->viewport(), m_report->popupMenu()},
+                                                      {freeArea, m_window->popupMenu()}};
+    for (const auto &[target, popup] : cases) {
+        const QPoint inside(target->width() - 5, target->height() - 5);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, inside, target->mapToGlobal(inside));
+        QApplication::sendEvent(target, &event);
+        QTRY_COMPARE(QApplication::activePopupWidget(), popup);
+        QCOMPARE(popup->objectName(), QStringLiteral("PopupMenu1"));
+        popup->hide();
+    }
+}
+
+void MainWindowCommandsTest::hintOfSecondButtonKeepsItsLeadingBlank()
+{
+    auto *second = m_window->commandToolbar()->findChild<QToolButton *>("abcToolbarButton2");
+    QStatusBar *status = m_window->statusBar();
+    QCOMPARE(second->toolTip(), QStringLiteral("Открыть графику"));
+    QTest::mouseMove(m_window->mdiArea()->viewport());
+    QTest::mouseMove(second);
+    QTRY_COMPARE(status->currentMessage(), QStringLiteral(" Открыть графический файл"));
+    QTest::mouseMove(m_window->mdiArea()->viewport(), QPoint(5, 5));
+    QTRY_COMPARE(status->currentMessage(), QString());
+    auto *fourth = m_window->commandToolbar()->findChild<QToolButton *>("abcToolbarButton4");
+    QTest::mouseMove(fourth);
+    QTRY_COMPARE(status->currentMessage(),
+                 QStringLiteral("Расчет нового базового номинального состава (БНС) бетона."));
+    QCOMPARE(fourth->toolTip(), QStringLiteral("Расчет БНС"));
+}
+
+void MainWindowCommandsTest::closeEndsWithReportWindowsOpen()
+{
+    m_report->memo()->setPlainText(QStringLiteral("не сохранено"));
+    m_window->action(Command::Close)->trigger();
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+QTEST_MAIN(MainWindowCommandsTest)
+#include "mainwindowcommands_test.moc"

@@ -1,0 +1,232 @@
+#include "app/program.h"
+#include "app/startup.h"
+#include "shell/reportwindow.h"
+#include "shell/reportwindows.h"
+#include "ui/mdibackground.h"
+#include "ui/rotatinglabel.h"
+#include "ui/titlebarstyle.h"
+
+#include "modalhelper.h"
+
+#include <QAction>
+#include <QImage>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+class StartupTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void splashArguments_data();
+    void splashArguments();
+    void splashClosesByItselfOrOnClick();
+    void splashPictureBesideTheProgram();
+    void startUpState();
+    void aboutAngleAfterTicks_data();
+    void aboutAngleAfterTicks();
+    void aboutWindow();
+    void backgroundGradientSteps();
+    void titleBarsCarryTheirGradients();
+};
+
+void StartupTest::initTestCase()
+{
+    QVERIFY(app::setUpApplication(*QCoreApplication::instance()));
+    // Qt's own dialogs and buttons speak Russian.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
+}
+
+void StartupTest::splashArguments_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("suppressed");
+    QTest::newRow("none") << QStringList {} << false;
+    QTest::newRow("-ns") << QStringList {"-ns"} << true;
+    QTest::newRow("/NS") << QStringList {"/NS"} << true;
+    QTest::newRow("-nS after others") << QStringList {"file.txt", "-nS"} << true;
+    QTest::newRow("ns without mark") << QStringList {"ns"} << false;
+    QTest::newRow("--ns") << QStringList {"--ns"} << false;
+    QTest::newRow("-nsx") << QStringList {"-nsx"} << false;
+    QTest::newRow("/n s") << QStringList {"/n", "s"} << false;
+}
+
+void StartupTest::splashArguments()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, suppressed);
+    QCOMPARE(shell::splashSuppressed(arguments), suppressed);
+    app::Program program(arguments);
+    QCOMPARE(program.splash() == nullptr, suppressed);
+    int splashes = 0;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        splashes += qobject_cast<shell::TabcsfSplash *>(widget) && widget->isVisible();
+    QCOMPARE(splashes, suppressed ? 0 : 1);
+}
+
+void StartupTest::splashClosesByItselfOrOnClick()
+{
+    {
+        app::Program program(QStringList {});
+        QPointer<shell::TabcsfSplash> splash = program.splash();
+        QVERIFY(splash && splash->isVisible());
+        QCOMPARE(splash->size(), QSize(260, 200));
+        QVERIFY(splash->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
+        QTest::qWait(shell::TabcsfSplash::ShowMs - 500);
+        QVERIFY(splash);
+        QTRY_VERIFY_WITH_TIMEOUT(!splash, 1500);
+        QVERIFY(!program.splash());
+    }
+    app::Program program(QStringList {});
+    QPointer<shell::TabcsfSplash> splash = program.splash();
+    QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(100, 100));
+    QTRY_VERIFY_WITH_TIMEOUT(!splash, 500);
+}
+
+void StartupTest::splashPictureBesideTheProgram()
+{
+    QTemporaryDir dir;
+    const QString program = dir.filePath(QStringLiteral("loviz"));
+    const QRgb builtInCentre = shell::splashPicture(program).toImage().pixel(120, 90);
+
+    QImage red(40, 30, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(program + QStringLiteral(".bmp"), "BMP"));
+    QImage shown = shell::splashPicture(program).toImage();
+    QCOMPARE(shown.size(), QSize(240, 180));
+    QCOMPARE(QColor(shown.pixel(120, 90)), QColor(Qt::red));
+
+    QFile broken(program + QStringLiteral(".bmp"));
+    QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write("BM not really a bitmap");
+    broken.close();
+    shown = shell::splashPicture(program).toImage();
+    QCOMPARE(shown.size(), QSize(240, 180));
+    QCOMPARE(shown.pixel(120, 90), builtInCentre);
+}
+
+void StartupTest::startUpState()
+{
+    app::Program program(QStringList {"-ns"});
+    program.show();
+    shell::TfmForm1 &window = program.mainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.windowTitle(), QStringLiteral("ЛОВИЗ-6.3"));
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("ЛОВИЗ-6.3"));
+    QVERIFY(window.windowState() & Qt::WindowMaximized);
+    QCOMPARE(window.normalGeometry().size(), QSize(577, 358));
+    QCOMPARE(window.reportWindows().windowCounter(), 0);
+    QCOMPARE(window.helpContext(), 1);
+    QVERIFY(!window.windowIcon().isNull());
+    // The commands whose dialogs are still to come are there but disabled; the others work.
+    for (shell::Command command : {shell::Command::OpenPicture, shell::Command::MixOptions,
+                                   shell::Command::CorrectStrength, shell::Command::AnalysedPeriod})
+        QVERIFY(!window.action(command)->isEnabled());
+    for (shell::Command command :
+         {shell::Command::OpenText, shell::Command::Save, shell::Command::Print,
+          shell::Command::Help, shell::Command::NewMix, shell::Command::About})
+        QVERIFY(window.action(command)->isEnabled());
+}
+
+void StartupTest::aboutAngleAfterTicks_data()
+{
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<int>("angle");
+    QTest::newRow("0") << 0 << 0;
+    QTest::newRow("1") << 1 << 30;
+    QTest::newRow("11") << 11 << 330;
+    QTest::newRow("12: a full turn") << 12 << 0;
+    QTest::newRow("13") << 13 << 30;
+    QTest::newRow("30") << 30 << 180;
+}
+
+void StartupTest::aboutAngleAfterTicks()
+{
+    QFETCH(int, ticks);
+    QFETCH(int, angle);
+    shell::TfmAbout about;
+    about.findChild<QTimer *>(QStringLiteral("Timer1"))->stop();
+    about.rotatingLabel()->setAngle(0);
+    for (int i = 0; i < ticks; ++i)
+        about.Timer1Timer();
+    QCOMPARE(about.rotatingLabel()->angle(), angle);
+}
+
+void StartupTest::aboutWindow()
+{
+    app::Program program;
+    shell::TfmAbout &about = program.about();
+    QCOMPARE(about.windowTitle(), QStringLiteral("О програме "));
+    QCOMPARE(about.minimumSize(), QSize(536, 348));
+    QCOMPARE(about.maximumSize(), QSize(536, 348));
+    auto *timer = about.findChild<QTimer *>(QStringLiteral("Timer1"));
+    QVERIFY(timer && timer->isActive());
+    QCOMPARE(timer->interval(), 200);
+    // It turns while hidden.
+    QVERIFY(!about.isVisible());
+    const int before = about.rotatingLabel()->angle();
+    QTRY_VERIFY_WITH_TIMEOUT(about.rotatingLabel()->angle() != before, 1000);
+    QCOMPARE(about.rotatingLabel()->angle() % 30, 0);
+    QCOMPARE(about.rotatingLabel()->objectName(), QStringLiteral("abcRotLabel1"));
+
+    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+        int result = -1;
+        whenModal([&result, key](QWidget *modal) {
+            QCOMPARE(modal->objectName(), QStringLiteral("TfmAbout"));
+            QTest::keyClick(modal, key);
+        });
+        QObject::connect(
+            &about, &QDialog::finished, &about, [&result](int r) { result = r; },
+            Qt::SingleShotConnection);
+        program.mainWindow().action(shell::Command::About)->trigger();
+        QCOMPARE(result, int(ui::ModalDialog::Ok));
+        QVERIFY(!about.isVisible());
+    }
+}
+
+void StartupTest::backgroundGradientSteps()
+{
+    const QImage image
+        = ui::centredGradient(QSize(1200, 900), ui::MdiBackground::outerColour(),
+                              ui::MdiBackground::innerColour(), ui::MdiBackground::Steps)
+              .toImage();
+    QCOMPARE(QColor(image.pixel(0, 0)), QColor(0, 0, 255));
+    QCOMPARE(QColor(image.pixel(1199, 899)), QColor(0, 0, 255));
+    QCOMPARE(QColor(image.pixel(600, 450)), QColor(0, 255, 0));
+    QSet<QRgb> colours;
+    for (int x = 0; x < 600; ++x)
+        colours.insert(image.pixel(x, 450));
+    QCOMPARE(colours.size(), ui::MdiBackground::Steps);
+}
+
+void StartupTest::titleBarsCarryTheirGradients()
+{
+    app::Program program;
+    shell::TfmForm1 &window = program.mainWindow();
+    window.resize(900, 700);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    shell::TForm1 *first = window.reportWindows().createReportWindow();
+    shell::TForm1 *second = window.reportWindows().createReportWindow();
+    QCOMPARE(window.mdiArea()->activeSubWindow(), second);
+    auto titleColour = [](QMdiSubWindow *child) {
+        const QImage image = child->grab().toImage();
+        return QColor(image.pixel(image.width() * 6 / 10, 3));
+    };
+    const QColor active = titleColour(second);
+    const QColor inactive = titleColour(first);
+    QVERIFY2(active.red() > 150 && active.green() < 40 && active.blue() < 120,
+             qPrintable(active.name()));
+    QVERIFY2(inactive.blue() > 200 && inactive.red() > 100 && inactive.green() < 110,
+             qPrintable(inactive.name()));
+}
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"
