@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMdiSubWindow>
+#include <QStringList>
 
 #include <string>
 #include <vector>
@@ -12,6 +13,11 @@ namespace shell {
 // TForm1: a report window, the program's only document. A child of the main window's
 // multi-document area holding one editable plain-text control, Memo1, whose every shown line is
 // one stored line. It closes and deletes itself without a question.
+//
+// The lines come back exactly as they were set, so opening and saving a file changes none of
+// its bytes. The text control would split a line at a carriage return that has no line feed
+// after it, so such a CR is shown as the symbol ␍ (U+240D, which Windows-1251 cannot hold and
+// an opened file therefore never contains) and given back as a CR.
 class TForm1 : public QMdiSubWindow
 {
     Q_OBJECT
@@ -29,6 +35,9 @@ public:
     void setLines(const QStringList &lines);
     // The lines as stored, without line ends; an empty text has no lines.
     QStringList lines() const;
+
+    // How a carriage return inside a line is shown.
+    static constexpr QChar carriageReturnSymbol = QChar(0x240D);
 
 private:
     QPlainTextEdit *Memo1;
