@@ -16,8 +16,8 @@ namespace shell {
 //
 // The lines come back exactly as they were set, so opening and saving a file changes none of
 // its bytes. The text control would split a line at a carriage return that has no line feed
-// after it, so such a CR is shown as the symbol ␍ (U+240D, which Windows-1251 cannot hold and
-// an opened file therefore never contains) and given back as a CR.
+// after it, so such a CR is shown as the return symbol ⏎ (U+23CE: the installed fonts have it,
+// Windows-1251 has not, so an opened file never contains it) and given back as a CR.
 class TForm1 : public QMdiSubWindow
 {
     Q_OBJECT
@@ -37,7 +37,7 @@ public:
     QStringList lines() const;
 
     // How a carriage return inside a line is shown.
-    static constexpr QChar carriageReturnSymbol = QChar(0x240D);
+    static constexpr QChar carriageReturnSymbol = QChar(0x23CE);
 
 private:
     QPlainTextEdit *Memo1;
