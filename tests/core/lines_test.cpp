@@ -56,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"BareCrStaysInItsLine", "a\rb\r\nc\r", {"a\rb", "c\r"}},
         SplitCase{"CrBeforeCrLf", "a\r\r\n", {"a\r"}},
         SplitCase{"OnlyCr", "\r", {"\r"}},
-        SplitCase{"Windows1251Bytes", "\xCE\xEA\xED\xEE\xA0\x98\t\r\n\xFF", {"\xCE\xEA\xED\xEE\xA0\x98\t", "\xFF"}},
+        SplitCase{"Windows1251Bytes", "\xCE\xEA\xED\xEE\xA0\x98\t\r\n\xFF",
+                  {"\xCE\xEA\xED\xEE\xA0\x98\t", "\xFF"}},
         SplitCase{"NulByte", std::string("a\0b\n", 4), {std::string("a\0b", 3)}}),
     [](const testing::TestParamInfo<SplitCase> &test) { return test.param.name; });
 

@@ -151,9 +151,10 @@ void DocumentCommandsTest::roundTrip_data()
                              << QByteArray("ab\r\n\r\ncd\r\n");
     QTest::newRow("no line end at the end") << QByteArray("ab\r\ncd") << QStringList{"ab", "cd"}
                                             << QByteArray("ab\r\ncd\r\n");
-    QTest::newRow("Cyrillic") << QByteArray("\xD0\xE0\xF1\xF7\xE5\xF2 \xC1\xCD\xD1\r\n\xA8\xB8\r\n")
+    const QByteArray cyrillic("\xD0\xE0\xF1\xF7\xE5\xF2 \xC1\xCD\xD1\r\n\xA8\xB8\r\n");
+    QTest::newRow("Cyrillic") << cyrillic
                               << QStringList{QStringLiteral("Расчет БНС"), QStringLiteral("Ёё")}
-                              << QByteArray("\xD0\xE0\xF1\xF7\xE5\xF2 \xC1\xCD\xD1\r\n\xA8\xB8\r\n");
+                              << cyrillic;
     QTest::newRow("NBSP, 0x98, tab")
         << (nbsp98 + "\r\n")
         << QStringList{QStringLiteral("Окно") + QChar(0xA0) + QChar(0x98) + QStringLiteral("№\t1")}
@@ -234,7 +235,8 @@ void DocumentCommandsTest::unencodableCharacterWritesNothing()
         const auto message = expectMessage();
         QVERIFY(!m_commands->saveActiveTo(path));
         QCOMPARE(mainText(message), saveFailed);
-        QVERIFY2(message->contains(QStringLiteral("В строке 2 есть знак «∑»")), qPrintable(*message));
+        QVERIFY2(message->contains(QStringLiteral("В строке 2 есть знак «∑»")),
+                 qPrintable(*message));
     }
     QCOMPARE(readFile(existing), QByteArray("old\r\n"));
     QVERIFY(!QFile::exists(fresh));
