@@ -19,16 +19,17 @@ class HelpViewer : public QWidget
 public:
     explicit HelpViewer(QWidget *parent = nullptr);
 
+    static QUrl contentsPage();
+    static QUrl pageOfContext(int context);
+
+    QTextBrowser *browser() const { return m_browser; }
+
+public Q_SLOTS:
     // "Помощь" (F1 in the main window).
     void showContents();
     // The page of a help context number; an unknown number (and 0) gives the contents. F1 in a
     // dialog: connect ui::ModalDialog::helpRequested here.
     void showContext(int context);
-
-    static QUrl contentsPage();
-    static QUrl pageOfContext(int context);
-
-    QTextBrowser *browser() const { return m_browser; }
 
 private:
     void showPage(const QUrl &page);

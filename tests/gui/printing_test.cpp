@@ -6,6 +6,8 @@
 
 #include "modalhelper.h"
 
+#include <QDialog>
+#include <QFile>
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QPrinter>
@@ -77,6 +79,7 @@ private Q_SLOTS:
     void longReportFillsSeveralPages();
     void tabsAdvanceToMultiplesOfEightCharacters();
     void unwritableOutputShowsTheReason();
+    void cancelledPrintDialogPrintsNothing();
 
 private:
     shell::TForm1 *reportWindow(const QString &caption, const QStringList &lines);
@@ -279,6 +282,25 @@ void PrintingTest::unwritableOutputShowsTheReason()
     QCOMPARE(*message, QStringLiteral("Не удалось напечатать окно «Окно №4. Расчет БНС.».\n"
                                       "Не удалось создать файл «%1».")
                            .arg(target));
+}
+
+void PrintingTest::cancelledPrintDialogPrintsNothing()
+{
+    reportWindow(QStringLiteral("Окно №5. Расчет БНС."), {QStringLiteral("строка")});
+    QList<QWidget *> shown;
+    for (int round = 0; round < 2; ++round) {
+        whenModal([&shown](QWidget *modal) {
+            shown.append(modal);
+            static_cast<QDialog *>(modal)->reject();
+        });
+        m_commands->print();
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+    // The same dialog both times, and nothing after it.
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown[0]->objectName(), QStringLiteral("PrintDialog1"));
+    QCOMPARE(shown[1], shown[0]);
+    QVERIFY(!QFile::exists(m_pdf));
 }
 
 QTEST_MAIN(PrintingTest)
