@@ -1,5 +1,7 @@
 #include "shell/helpviewer.h"
 
+#include "ui/modaldialog.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QStyle>
@@ -87,6 +89,14 @@ HelpViewer::HelpViewer(QWidget *parent)
     connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpViewer::updateTitle);
+}
+
+void HelpViewer::serveDialogsOf(const QWidget *root)
+{
+    for (ui::ModalDialog *dialog : root->findChildren<ui::ModalDialog *>()) {
+        connect(dialog, &ui::ModalDialog::helpRequested, this, &HelpViewer::showContext,
+                Qt::UniqueConnection);
+    }
 }
 
 void HelpViewer::showContents()

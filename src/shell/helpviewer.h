@@ -24,6 +24,11 @@ public:
 
     QTextBrowser *browser() const { return m_browser; }
 
+    // Makes F1 in every dialog of the program (every ui::ModalDialog under `root`, such as the
+    // main window that parents them all) open that dialog's page. Call it once all dialogs
+    // exist; calling it again does not connect a dialog twice.
+    void serveDialogsOf(const QWidget *root);
+
 public Q_SLOTS:
     // "Помощь" (F1 in the main window).
     void showContents();

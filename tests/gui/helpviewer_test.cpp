@@ -17,7 +17,8 @@ using shell::HelpViewer;
 class ContextDialog : public ui::ModalDialog
 {
 public:
-    explicit ContextDialog(int context)
+    explicit ContextDialog(int context, QWidget *parent = nullptr)
+        : ui::ModalDialog(parent)
     {
         setHelpContext(context);
     }
@@ -37,6 +38,7 @@ private Q_SLOTS:
     void everyLinkLeadsToAPageOrAnchor();
     void backAndForwardRetraceTheLinks();
     void f1InADialogShowsAUsableHelpWindow();
+    void servesEveryDialogOfTheProgram();
 };
 
 void HelpViewerTest::contextShowsItsPage_data()
@@ -175,6 +177,23 @@ void HelpViewerTest::f1InADialogShowsAUsableHelpWindow()
     // Outside a dialog the help is an ordinary window again.
     viewer.showContents();
     QCOMPARE(viewer.windowModality(), Qt::NonModal);
+}
+
+void HelpViewerTest::servesEveryDialogOfTheProgram()
+{
+    QWidget mainWindow;
+    auto *options = new ContextDialog(21, &mainWindow);
+    auto *correction = new ContextDialog(32, new QWidget(&mainWindow));
+    HelpViewer viewer;
+    viewer.serveDialogsOf(&mainWindow);
+
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(correction, &f1);
+    QCOMPARE(viewer.browser()->documentTitle(),
+             QStringLiteral("Корректирование состава бетона по влажности и гранулометрии "
+                            "заполнителей"));
+    QApplication::sendEvent(options, &f1);
+    QCOMPARE(viewer.browser()->documentTitle(), QStringLiteral("Опции для расчета БНС"));
 }
 
 QTEST_MAIN(HelpViewerTest)
