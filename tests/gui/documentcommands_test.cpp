@@ -34,7 +34,6 @@ private Q_SLOTS:
     void roundTrip();
     void everyWindows1251ByteSurvivesOpenAndSave();
     void typedTextIsSavedLikeCalculatedText();
-    void emptyReportGivesEmptyFile();
     void savingReplacesAnExistingFile();
     void unencodableCharacterWritesNothing();
     void unwritableFileShowsTheMessage();
@@ -141,6 +140,7 @@ void DocumentCommandsTest::roundTrip_data()
     QTest::addColumn<QByteArray>("saved");
 
     const QByteArray nbsp98("\xCE\xEA\xED\xEE\xA0\x98\xB9\t1"); // "Окно", NBSP, 0x98, №, tab
+    // An empty report window gives an empty file.
     QTest::newRow("empty file") << QByteArray() << QStringList() << QByteArray();
     QTest::newRow("one empty line") << QByteArray("\r\n") << QStringList{QString()}
                                     << QByteArray("\r\n");
@@ -207,15 +207,6 @@ void DocumentCommandsTest::typedTextIsSavedLikeCalculatedText()
     QCOMPARE(readFile(out),
              QByteArray("\xD0\xE0\xF1\xF5\xEE\xE4 \xF6\xE5\xEC\xE5\xED\xF2\xE0: 257 "
                         "\xEA\xE3/\xEA\xF3\xE1.\xEC.\r\n\xCF\xF0\xEE\xE2\xE5\xF0\xE5\xED\xEE\r\n"));
-}
-
-void DocumentCommandsTest::emptyReportGivesEmptyFile()
-{
-    reportWindow({});
-    const QString out = m_dir->filePath(QStringLiteral("empty.txt"));
-    QVERIFY(m_commands->saveActiveTo(out));
-    QVERIFY(QFile::exists(out));
-    QCOMPARE(readFile(out), QByteArray());
 }
 
 void DocumentCommandsTest::savingReplacesAnExistingFile()
