@@ -110,9 +110,10 @@ TForm1 *DocumentCommands::openTextFile(const QString &path)
     window->clear();
     const TextFileContents contents = readTextFile(path);
     window->setLines(contents.lines);
-    if (!contents.error.isEmpty())
+    if (!contents.error.isEmpty()) {
         showProblem(QStringLiteral("Ошибка при чтении файла «%1».").arg(path), contents.error,
                     true);
+    }
     return window;
 }
 
