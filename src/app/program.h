@@ -2,6 +2,8 @@
 
 #include "mixdesign/mixdesigndialogs.h"
 #include "shell/aboutdialog.h"
+#include "shell/documentcommands.h"
+#include "shell/helpviewer.h"
 #include "shell/mainwindow.h"
 #include "shell/splash.h"
 
@@ -31,17 +33,22 @@ public:
     shell::TfmForm1 &mainWindow() { return m_mainWindow; }
     mixdesign::MixDesignDialogs &mixDesign() { return m_mixDesign; }
     shell::TfmAbout &about() { return *m_about; }
+    shell::DocumentCommands &documents() { return m_documents; }
+    shell::HelpViewer &help() { return *m_help; }
     // The splash while it is up; null once it has closed or when it was not shown.
     shell::TabcsfSplash *splash() const { return m_splash; }
 
 private:
     void connectCommands();
+    void showHelpContents();
     void disableCommandsToCome();
 
     QPointer<shell::TabcsfSplash> m_splash;
     shell::TfmForm1 m_mainWindow;
     mixdesign::MixDesignDialogs m_mixDesign;
     std::unique_ptr<shell::TfmAbout> m_about;
+    shell::DocumentCommands m_documents;
+    std::unique_ptr<shell::HelpViewer> m_help;
 };
 
 } // namespace app

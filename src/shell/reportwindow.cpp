@@ -49,7 +49,9 @@ void TForm1::appendLines(const std::vector<std::string> &lines)
 void TForm1::setLines(const QStringList &lines)
 {
     // One setPlainText for the whole text: filling a document line by line is slow.
-    Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+    QString text = lines.join(QLatin1Char('\n'));
+    text.replace(QLatin1Char('\r'), carriageReturnSymbol);
+    Memo1->setPlainText(text);
     m_oneEmptyLine = lines.size() == 1 && lines.front().isEmpty();
 }
 
@@ -76,8 +78,11 @@ QStringList TForm1::lines() const
     // Block by block: toPlainText() would turn non-breaking spaces into blanks.
     QStringList result;
     result.reserve(document->blockCount());
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
-        result.append(block.text());
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        QString line = block.text();
+        line.replace(carriageReturnSymbol, QLatin1Char('\r'));
+        result.append(line);
+    }
     return result;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMdiSubWindow>
+#include <QStringList>
 
 #include <string>
 #include <vector>
@@ -14,6 +15,11 @@ namespace shell {
 // multi-document area holding one editable plain-text control, Memo1, whose every shown line is
 // one stored line. It closes and deletes itself without a question. A right click in the text
 // shows the window's command popup (PopupMenu1) instead of the text control's editing menu.
+//
+// The lines come back exactly as they were set, so opening and saving a file changes none of
+// its bytes. The text control would split a line at a carriage return that has no line feed
+// after it, so such a CR is shown as the return symbol ⏎ (U+23CE: the installed fonts have it,
+// Windows-1251 has not, so an opened file never contains it) and given back as a CR.
 class TForm1 : public QMdiSubWindow
 {
     Q_OBJECT
@@ -35,6 +41,9 @@ public:
     // The command popup; the window takes ownership.
     void setPopupMenu(QMenu *menu);
     QMenu *popupMenu() const { return PopupMenu1; }
+
+    // How a carriage return inside a line is shown.
+    static constexpr QChar carriageReturnSymbol = QChar(0x23CE);
 
 private:
     void showPopupMenu(QPoint position);

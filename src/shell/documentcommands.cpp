@@ -1,0 +1,180 @@
+#include "shell/documentcommands.h"
+
+#include "shell/reportwindow.h"
+#include "shell/reportwindows.h"
+#include "shell/textfile.h"
+#include "ui/printertextchannel.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace shell {
+
+namespace {
+
+const QString saveFailed = QStringLiteral("Нет открытых файлов");
+
+// The program's own dialogs, the same on every desktop, with all files listed.
+QFileDialog *makeFileDialog(QWidget *parent, const QString &name, QFileDialog::AcceptMode mode)
+{
+    auto *dialog = new QFileDialog(parent);
+    dialog->setObjectName(name);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setDirectory(QDir::currentPath());
+    return dialog;
+}
+
+// The file chosen in the dialog; the dialog starts in its folder next time, also when the
+// name was typed with a folder of its own.
+QString chosenFile(QFileDialog *dialog)
+{
+    if (dialog->exec() != QDialog::Accepted)
+        return {};
+    const QString path = dialog->selectedFiles().value(0);
+    if (!path.isEmpty())
+        dialog->setDirectory(QFileInfo(path).absolutePath());
+    return path;
+}
+
+} // namespace
+
+DocumentCommands::DocumentCommands(QMdiArea *area, ReportWindows &windows,
+                                   QWidget *dialogParent, QObject *parent)
+    : QObject(parent)
+    , m_area(area)
+    , m_windows(windows)
+    , m_dialogParent(dialogParent)
+    , OpenDialog1(makeFileDialog(dialogParent, QStringLiteral("OpenDialog1"),
+                                 QFileDialog::AcceptOpen))
+    , SaveDialog1(makeFileDialog(dialogParent, QStringLiteral("SaveDialog1"),
+                                 QFileDialog::AcceptSave))
+{
+    SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
+}
+
+DocumentCommands::~DocumentCommands()
+{
+    // The print dialog refers to the printer, so it goes first.
+    delete PrintDialog1;
+}
+
+void DocumentCommands::openText()
+{
+    const QString path = chosenFile(OpenDialog1);
+    if (!path.isEmpty())
+        openTextFile(path);
+}
+
+void DocumentCommands::save()
+{
+    QPointer<TForm1> window = activeReportWindow();
+    if (!window)
+        return;
+    SaveDialog1->selectFile(fileNameFromCaption(window->windowTitle()));
+    const QString path = chosenFile(SaveDialog1);
+    if (!path.isEmpty() && window)
+        saveWindow(window, path);
+}
+
+void DocumentCommands::print()
+{
+    QPointer<TForm1> window = activeReportWindow();
+    if (!window)
+        return;
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!PrintDialog1) {
+        PrintDialog1 = new QPrintDialog(m_printer.get(), m_dialogParent);
+        PrintDialog1->setObjectName(QStringLiteral("PrintDialog1"));
+    }
+    if (PrintDialog1->exec() == QDialog::Accepted && window)
+        printWindow(window, *m_printer);
+}
+
+TForm1 *DocumentCommands::openTextFile(const QString &path)
+{
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return nullptr;
+    TForm1 *window = m_windows.createReportWindow();
+    const int number = m_windows.nextWindowNumber();
+    window->setWindowTitle(QStringLiteral("Окно №") + QString::number(number)
+                           + QStringLiteral(". ") + path);
+    window->clear();
+    const TextFileContents contents = readTextFile(path);
+    window->setLines(contents.lines);
+    if (!contents.error.isEmpty()) {
+        showProblem(QStringLiteral("Ошибка при чтении файла «%1».").arg(path), contents.error,
+                    true);
+    }
+    return window;
+}
+
+bool DocumentCommands::saveActiveTo(const QString &path)
+{
+    TForm1 *window = activeReportWindow();
+    return window && saveWindow(window, path);
+}
+
+bool DocumentCommands::printActive(QPrinter &printer)
+{
+    TForm1 *window = activeReportWindow();
+    return window && printWindow(window, printer);
+}
+
+TForm1 *DocumentCommands::activeReportWindow() const
+{
+    return qobject_cast<TForm1 *>(m_area->activeSubWindow());
+}
+
+QString DocumentCommands::fileNameFromCaption(const QString &caption)
+{
+    QString name = caption;
+    for (const QChar c : QStringLiteral("/\\:*?\"<>|"))
+        name.replace(c, QLatin1Char('_'));
+    return name;
+}
+
+bool DocumentCommands::saveWindow(TForm1 *window, const QString &path)
+{
+    QString reason;
+    if (writeTextFile(path, window->lines(), &reason))
+        return true;
+    showProblem(saveFailed, reason, false);
+    return false;
+}
+
+bool DocumentCommands::printWindow(TForm1 *window, QPrinter &printer)
+{
+    ui::PrinterTextChannel channel(printer);
+    bool printed = channel.begin() && channel.writeLine(window->windowTitle())
+                   && channel.writeLine(QString());
+    const QStringList lines = window->lines();
+    for (qsizetype i = 0; printed && i < lines.size(); ++i)
+        printed = channel.writeLine(lines.at(i));
+    // The job is ended whatever happened before.
+    printed = channel.end() && printed;
+    if (!printed) {
+        showProblem(QStringLiteral("Не удалось напечатать окно «%1».").arg(window->windowTitle()),
+                    channel.errorString(), false);
+    }
+    return printed;
+}
+
+void DocumentCommands::showProblem(const QString &text, const QString &details, bool critical)
+{
+    QMessageBox box(critical ? QMessageBox::Critical : QMessageBox::Warning,
+                    QApplication::applicationName(), text, QMessageBox::Ok, m_dialogParent);
+    box.setObjectName(QStringLiteral("DocumentMessage"));
+    box.setInformativeText(details);
+    box.exec();
+}
+
+} // namespace shell

@@ -1,0 +1,58 @@
+#include "text/lines.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+struct SplitCase
+{
+    const char *name;
+    std::string text;
+    Lines lines;
+};
+
+class SplitLines : public testing::TestWithParam<SplitCase>
+{};
+
+TEST_P(SplitLines, WholeText)
+{
+    EXPECT_EQ(text::splitLines(GetParam().text), GetParam().lines);
+}
+
+// The same text fed in every split into two pieces gives the same lines: a CR LF torn apart by
+// a piece boundary is still one line end.
+TEST_P(SplitLines, InPieces)
+{
+    const std::string &all = GetParam().text;
+    for (std::size_t cut = 0; cut <= all.size(); ++cut) {
+        text::LineSplitter splitter;
+        Lines lines;
+        splitter.feed(std::string_view(all).substr(0, cut), lines);
+        splitter.feed(std::string_view(all).substr(cut), lines);
+        splitter.finish(lines);
+        EXPECT_EQ(lines, GetParam().lines) << "cut at " << cut;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Text, SplitLines,
+    testing::Values(
+        SplitCase{"Empty", "", {}},
+        SplitCase{"OneEmptyLine", "\r\n", {""}},
+        SplitCase{"OneEmptyLineBareLf", "\n", {""}},
+        SplitCase{"CrLf", "ab\r\ncd\r\n", {"ab", "cd"}},
+        SplitCase{"BareLf", "ab\ncd\n", {"ab", "cd"}},
+        SplitCase{"Mixed", "ab\ncd\r\n\r\n\nef", {"ab", "cd", "", "", "ef"}},
+        SplitCase{"NoFinalLineEnd", "ab\r\ncd", {"ab", "cd"}},
+        SplitCase{"EmptyLastLine", "ab\r\n\r\n", {"ab", ""}},
+        SplitCase{"BareCrStaysInItsLine", "a\rb\r\nc\r", {"a\rb", "c\r"}},
+        SplitCase{"CrBeforeCrLf", "a\r\r\n", {"a\r"}},
+        SplitCase{"OnlyCr", "\r", {"\r"}},
+        SplitCase{"Windows1251Bytes", "\xCE\xEA\xED\xEE\xA0\x98\t\r\n\xFF",
+                  {"\xCE\xEA\xED\xEE\xA0\x98\t", "\xFF"}},
+        SplitCase{"NulByte", std::string("a\0b\n", 4), {std::string("a\0b", 3)}}),
+    [](const testing::TestParamInfo<SplitCase> &test) { return test.param.name; });
+
+} // namespace

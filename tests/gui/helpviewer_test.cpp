@@ -1,0 +1,200 @@
+#include "shell/helpviewer.h"
+#include "ui/modaldialog.h"
+
+#include "modalhelper.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTextDocument>
+
+using shell::HelpViewer;
+
+// A dialog of the program with a help context, as the mix design dialogs are.
+class ContextDialog : public ui::ModalDialog
+{
+public:
+    explicit ContextDialog(int context, QWidget *parent = nullptr)
+        : ui::ModalDialog(parent)
+    {
+        setHelpContext(context);
+    }
+
+protected:
+    void loadFromForm() override {}
+    void saveToForm() override {}
+};
+
+class HelpViewerTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void contextShowsItsPage_data();
+    void contextShowsItsPage();
+    void everyLinkLeadsToAPageOrAnchor();
+    void backAndForwardRetraceTheLinks();
+    void f1InADialogShowsAUsableHelpWindow();
+    void servesEveryDialogOfTheProgram();
+};
+
+void HelpViewerTest::contextShowsItsPage_data()
+{
+    QTest::addColumn<int>("context");
+    QTest::addColumn<QString>("title");
+    const QString contents = QStringLiteral("Содержание");
+    QTest::newRow("main window") << 1 << QStringLiteral("Главное окно программы");
+    QTest::newRow("options") << 21 << QStringLiteral("Опции для расчета БНС");
+    QTest::newRow("mix design")
+        << 22 << QStringLiteral("Расчет базового номинального состава бетона (БНС)");
+    QTest::newRow("correction by strength")
+        << 31 << QStringLiteral("Корректирование состава бетона по Ц/В и прочности");
+    QTest::newRow("correction by aggregates")
+        << 32
+        << QStringLiteral("Корректирование состава бетона по влажности и гранулометрии "
+                          "заполнителей");
+    QTest::newRow("analysed period")
+        << 41 << QStringLiteral("Статистический контроль прочности: анализируемый период");
+    QTest::newRow("controlled period")
+        << 42 << QStringLiteral("Статистический контроль прочности: контролируемый период");
+    QTest::newRow("main window after Помощь") << 0 << contents;
+    QTest::newRow("unknown") << 7 << contents;
+    QTest::newRow("negative") << -1 << contents;
+}
+
+void HelpViewerTest::contextShowsItsPage()
+{
+    QFETCH(int, context);
+    QFETCH(QString, title);
+    HelpViewer viewer;
+    viewer.showContext(context);
+    QVERIFY(viewer.isVisible());
+    QCOMPARE(viewer.browser()->documentTitle(), title);
+    QCOMPARE(viewer.windowTitle(), QStringLiteral("Справка ЛОВИЗ-6.3 — ") + title);
+    // A page with real content, not an empty or missing resource.
+    QVERIFY(viewer.browser()->document()->characterCount() > 1500);
+
+    viewer.showContents();
+    QCOMPARE(viewer.browser()->documentTitle(), QStringLiteral("Содержание"));
+}
+
+// Opens every page reachable from the contents and checks that each link names a page that
+// exists and, if it has one, an anchor on that page.
+void HelpViewerTest::everyLinkLeadsToAPageOrAnchor()
+{
+    HelpViewer viewer;
+    QTextBrowser *browser = viewer.browser();
+    const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""));
+    const QRegularExpression anchor(QStringLiteral("name=\"([^\"]*)\""));
+    QStringList toVisit{QStringLiteral("index.html")};
+    QSet<QString> visited;
+    QList<QPair<QString, QString>> links; // from page, to "page#anchor"
+    QHash<QString, QSet<QString>> anchors;
+    while (!toVisit.isEmpty()) {
+        const QString page = toVisit.takeFirst();
+        if (visited.contains(page))
+            continue;
+        visited.insert(page);
+        QFile file(QStringLiteral(":/help/") + page);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(page));
+        const QString html = QString::fromUtf8(file.readAll());
+        for (const auto &match : anchor.globalMatch(html))
+            anchors[page].insert(match.captured(1));
+        for (const auto &match : href.globalMatch(html)) {
+            const QString target = match.captured(1);
+            QVERIFY2(!target.contains(QLatin1Char(':')), qPrintable(page + " → " + target));
+            const QString targetPage = target.section(QLatin1Char('#'), 0, 0);
+            links.append({page, target});
+            if (targetPage.endsWith(QLatin1String(".html")))
+                toVisit.append(targetPage);
+        }
+        browser->setSource(QUrl(QStringLiteral("qrc:/help/") + page));
+        QVERIFY2(!browser->documentTitle().isEmpty(), qPrintable(page));
+    }
+    QCOMPARE(visited.size(), 9);
+    for (const auto &[from, target] : links) {
+        QString page = target.section(QLatin1Char('#'), 0, 0);
+        if (page.isEmpty())
+            page = from;
+        const QString name = target.section(QLatin1Char('#'), 1);
+        if (page == QLatin1String("help.css"))
+            continue;
+        QVERIFY2(visited.contains(page), qPrintable(from + " → " + target));
+        if (!name.isEmpty())
+            QVERIFY2(anchors.value(page).contains(name), qPrintable(from + " → " + target));
+    }
+}
+
+void HelpViewerTest::backAndForwardRetraceTheLinks()
+{
+    HelpViewer viewer;
+    auto *back = viewer.findChild<QAction *>(QStringLiteral("helpBack"));
+    auto *forward = viewer.findChild<QAction *>(QStringLiteral("helpForward"));
+    auto *contents = viewer.findChild<QAction *>(QStringLiteral("helpContents"));
+    QVERIFY(back && forward && contents);
+
+    viewer.showContext(31);
+    QVERIFY(!back->isEnabled());
+    viewer.browser()->setSource(QUrl(QStringLiteral("correction_aggregates.html")));
+    QCOMPARE(viewer.browser()->documentTitle(),
+             QStringLiteral("Корректирование состава бетона по влажности и гранулометрии "
+                            "заполнителей"));
+    QVERIFY(back->isEnabled());
+    back->trigger();
+    QCOMPARE(viewer.browser()->documentTitle(),
+             QStringLiteral("Корректирование состава бетона по Ц/В и прочности"));
+    QVERIFY(forward->isEnabled());
+    forward->trigger();
+    QVERIFY(viewer.browser()->documentTitle().contains(QStringLiteral("влажности")));
+    contents->trigger();
+    QCOMPARE(viewer.browser()->documentTitle(), QStringLiteral("Содержание"));
+}
+
+void HelpViewerTest::f1InADialogShowsAUsableHelpWindow()
+{
+    HelpViewer viewer;
+    ContextDialog dialog(41);
+    QObject::connect(&dialog, &ui::ModalDialog::helpRequested, &viewer, &HelpViewer::showContext);
+
+    QString title;
+    bool helpTakesInput = false;
+    whenModal([&](QWidget *modal) {
+        QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+        QApplication::sendEvent(modal, &f1);
+        title = viewer.browser()->documentTitle();
+        // The help window is not blocked by the dialog under it.
+        helpTakesInput = viewer.isVisible() && QApplication::activeModalWidget() == &viewer;
+        viewer.close();
+        dialog.done(ui::ModalDialog::Close);
+    });
+    dialog.exec();
+    QCOMPARE(title, QStringLiteral("Статистический контроль прочности: анализируемый период"));
+    QVERIFY(helpTakesInput);
+
+    // Outside a dialog the help is an ordinary window again.
+    viewer.showContents();
+    QCOMPARE(viewer.windowModality(), Qt::NonModal);
+}
+
+void HelpViewerTest::servesEveryDialogOfTheProgram()
+{
+    QWidget mainWindow;
+    auto *options = new ContextDialog(21, &mainWindow);
+    auto *correction = new ContextDialog(32, new QWidget(&mainWindow));
+    HelpViewer viewer;
+    viewer.serveDialogsOf(&mainWindow);
+
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(correction, &f1);
+    QCOMPARE(viewer.browser()->documentTitle(),
+             QStringLiteral("Корректирование состава бетона по влажности и гранулометрии "
+                            "заполнителей"));
+    QApplication::sendEvent(options, &f1);
+    QCOMPARE(viewer.browser()->documentTitle(), QStringLiteral("Опции для расчета БНС"));
+}
+
+QTEST_MAIN(HelpViewerTest)
+#include "helpviewer_test.moc"
