@@ -83,6 +83,7 @@ private Q_SLOTS:
     void closingSteamCuringGoesOnWithTheLastValue();
     void refusedMeasureThenNoMeasure();
     void flyAshOnItsFixedPage();
+    void aMeasureThatIsNoNumberKeepsTheMixHandedOver();
 
 private:
     MixDesignState &state() { return m_program->mixDesign().state(); }
@@ -363,6 +364,25 @@ void MixDesignChainTest::flyAshOnItsFixedPage()
                           QStringLiteral("Расход щебня: 1266 кг/куб.м."),
                           QStringLiteral("Расход песка: 584 кг/куб.м."),
                           QStringLiteral("Расход воды: 172 кг/куб.м.")}));
+}
+
+void MixDesignChainTest::aMeasureThatIsNoNumberKeepsTheMixHandedOver()
+{
+    state().options.rgEconomy = 0;
+    const QStringList messages = calculate(
+        {press(QStringLiteral("Teconomy"), QStringLiteral("BitBtn1"),
+               choosing(QStringLiteral("rgEconomy"), 4)),
+         press(QStringLiteral("TVubor_Econ"), QStringLiteral("bbAsh"),
+               typing(QStringLiteral("edAsh"), QStringLiteral("много"))),
+         messageBox});
+    QCOMPARE(messages, QStringList{QStringLiteral("\"много\" не является правильным числом.")});
+    QCOMPARE(reports().windowCounter(), 1);
+    const QStringList lines = report();
+    const qsizetype section6 = lines.indexOf(QStringLiteral("6. ОКОНЧАТЕЛЬНЫЙ СОСТАВ БЕТОНА"));
+    QCOMPARE(lines.mid(section6 + 1, 3),
+             (QStringList{QStringLiteral("Расход цемента: 257 кг/куб.м."),
+                          QStringLiteral("Расход золы-унос: много кг/куб. м."),
+                          QStringLiteral("Расход щебня: 1267 кг/куб.м.")}));
 }
 
 QTEST_MAIN(MixDesignChainTest)
