@@ -40,6 +40,8 @@ void Program::connectCommands()
 {
     QObject::connect(m_mainWindow.action(Command::NewMix), &QAction::triggered, &m_mainWindow,
                      [this] { m_mixDesign.showInputDialog(); });
+    QObject::connect(m_mainWindow.action(Command::MixOptions), &QAction::triggered,
+                     &m_mainWindow, [this] { m_mixDesign.showOptionsDialog(); });
     QObject::connect(m_mainWindow.action(Command::About), &QAction::triggered, &m_mainWindow,
                      [this] { m_about->exec(); });
     QObject::connect(m_mainWindow.action(Command::OpenText), &QAction::triggered, &m_documents,
@@ -63,7 +65,7 @@ void Program::showHelpContents()
 void Program::disableCommandsToCome()
 {
     for (Command command :
-         {Command::OpenPicture, Command::MixOptions, Command::CorrectStrength,
+         {Command::OpenPicture, Command::CorrectStrength,
           Command::CorrectAggregates, Command::AnalysedPeriod, Command::ControlledPeriod})
         m_mainWindow.action(command)->setEnabled(false);
 }

@@ -19,6 +19,7 @@ void DialogPrompter::setShower(AuxDialog dialog, std::function<ModalResult()> sh
 ModalResult DialogPrompter::show(AuxDialog dialog)
 {
     const auto it = m_showers.find(dialog);
+    Q_ASSERT_X(it != m_showers.end(), "DialogPrompter::show", "no shower for the dialog");
     if (it == m_showers.end())
         return ModalResult::Close;
     return it->second();

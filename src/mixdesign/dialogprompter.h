@@ -15,8 +15,9 @@ class DialogPrompter : public Prompter
 public:
     explicit DialogPrompter(QWidget *messageParent);
 
-    // How to show one auxiliary dialog modally; a dialog with no way to show it counts as
-    // closed.
+    // How to show one auxiliary dialog modally. Every dialog must have one before a
+    // calculation runs; a missing one is a wiring fault, and the dialog counts as closed so
+    // the calculation ends without a report.
     void setShower(AuxDialog dialog, std::function<ModalResult()> shower);
 
     ModalResult show(AuxDialog dialog) override;

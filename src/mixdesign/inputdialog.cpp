@@ -1,13 +1,13 @@
 #include "mixdesign/inputdialog.h"
 
 #include "mixdesign/core/calculation.h"
+#include "mixdesign/dialogparts.h"
 #include "shell/reportwindows.h"
 #include "ui/maskededit.h"
 #include "ui/radiogroup.h"
 #include "ui/textconvert.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -37,14 +37,12 @@ TfmBNS::TfmBNS(MixDesignState &state, Prompter &prompter, shell::ReportWindows &
     , edNKr_Sc(ui::makeEdit(this, QStringLiteral("edNKr_Sc")))
     , edNPl_Sc(ui::makeEdit(this, QStringLiteral("edNPl_Sc"), QStringLiteral("0,00;1; "), 4))
     , edPr_Sc(ui::makeEdit(this, QStringLiteral("edPr_Sc"), QStringLiteral("0,0;1; "), 3))
-    , BitBtn1(new QPushButton(QStringLiteral("OK"), this))
-    , BitBtn2(new QPushButton(QStringLiteral("&Close"), this))
+    , BitBtn1(makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("OK")))
+    , BitBtn2(makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("&Close")))
 {
     setObjectName(QStringLiteral("TfmBNS"));
     setWindowTitle(QStringLiteral("Данные для расчета состава бетона"));
     setHelpContext(22);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
 
     auto *fields = new QFormLayout;
     fields->addRow(QStringLiteral("Значение удобоукладываемости"), edYdoboykl);
@@ -58,15 +56,10 @@ TfmBNS::TfmBNS(MixDesignState &state, Prompter &prompter, shell::ReportWindows &
     fields->addRow(QStringLiteral("Насыпная плотность щебня, кг/л"), edNPl_Sc);
     fields->addRow(QStringLiteral("Содержание примесей в щебне, %"), edPr_Sc);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
-
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(rgYdoboykl);
     layout->addLayout(fields);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow(BitBtn1, BitBtn2));
 
     setOkButton(BitBtn1);
     connectCloseButton(BitBtn2);

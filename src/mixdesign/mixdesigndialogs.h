@@ -11,11 +11,16 @@ class ReportWindows;
 
 namespace mixdesign {
 
+class TF_W;
+class TVubor_Econ;
+class Teconomy;
 class TfmBNS;
+class TfmOptions;
+class TfmTVO;
 
 // The mix design's dialogs, created once at start-up in the program's order, with the state
-// they share for the whole run. It must be destroyed before the main window, which parents
-// the dialogs.
+// they share for the whole run. Its prompter shows the auxiliary dialogs to the calculation.
+// It must be destroyed before the main window, which parents the dialogs.
 class MixDesignDialogs
 {
 public:
@@ -25,15 +30,28 @@ public:
     MixDesignDialogs &operator=(const MixDesignDialogs &) = delete;
 
     MixDesignState &state() { return m_state; }
+    TfmOptions *optionsDialog() const { return m_options; }
     TfmBNS *inputDialog() const { return m_input; }
+    TF_W *frostWaterDialog() const { return m_frostWater; }
+    Teconomy *economyDialog() const { return m_economy; }
+    TVubor_Econ *measureDialog() const { return m_measure; }
+    TfmTVO *steamCuringDialog() const { return m_steamCuring; }
 
     // The commands of the main window.
     void showInputDialog();
+    void showOptionsDialog();
 
 private:
+    void connectPrompter();
+
     MixDesignState m_state;
     DialogPrompter m_prompter;
+    TfmOptions *m_options;
     TfmBNS *m_input;
+    TF_W *m_frostWater;
+    Teconomy *m_economy;
+    TVubor_Econ *m_measure;
+    TfmTVO *m_steamCuring;
 };
 
 } // namespace mixdesign

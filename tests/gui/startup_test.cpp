@@ -29,6 +29,10 @@ private Q_SLOTS:
     void splashClosesByItselfOrOnClick();
     void splashPictureBesideTheProgram();
     void startUpState();
+    void commandsReachTheirWindows_data();
+    void commandsReachTheirWindows();
+    void helpOpensTheContents();
+    void documentCommandsWithoutAWindowDoNothing();
     void aboutAngleAfterTicks_data();
     void aboutAngleAfterTicks();
     void aboutWindow();
@@ -126,13 +130,71 @@ void StartupTest::startUpState()
     QCOMPARE(window.helpContext(), 1);
     QVERIFY(!window.windowIcon().isNull());
     // The commands whose dialogs are still to come are there but disabled; the others work.
-    for (shell::Command command : {shell::Command::OpenPicture, shell::Command::MixOptions,
-                                   shell::Command::CorrectStrength, shell::Command::AnalysedPeriod})
+    for (shell::Command command : {shell::Command::OpenPicture, shell::Command::CorrectStrength,
+                                   shell::Command::AnalysedPeriod})
         QVERIFY(!window.action(command)->isEnabled());
     for (shell::Command command :
          {shell::Command::OpenText, shell::Command::Save, shell::Command::Print,
-          shell::Command::Help, shell::Command::NewMix, shell::Command::About})
+          shell::Command::Help, shell::Command::NewMix, shell::Command::MixOptions,
+          shell::Command::About})
         QVERIFY(window.action(command)->isEnabled());
+}
+
+void StartupTest::commandsReachTheirWindows_data()
+{
+    QTest::addColumn<shell::Command>("command");
+    QTest::addColumn<QString>("modal");
+    QTest::newRow("Новый БНС") << shell::Command::NewMix << QStringLiteral("TfmBNS");
+    QTest::newRow("Опции") << shell::Command::MixOptions << QStringLiteral("TfmOptions");
+    QTest::newRow("О программе") << shell::Command::About << QStringLiteral("TfmAbout");
+    QTest::newRow("Открыть текст") << shell::Command::OpenText << QStringLiteral("OpenDialog1");
+}
+
+void StartupTest::commandsReachTheirWindows()
+{
+    QFETCH(shell::Command, command);
+    QFETCH(QString, modal);
+    app::Program program;
+    program.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&program.mainWindow()));
+    QString shown;
+    whenModal([&shown](QWidget *dialog) {
+        shown = dialog->objectName();
+        dialog->close();
+    });
+    program.mainWindow().action(command)->trigger();
+    QCOMPARE(shown, modal);
+    QCOMPARE(program.mainWindow().reportWindows().windowCounter(), 0);
+}
+
+void StartupTest::helpOpensTheContents()
+{
+    app::Program program;
+    program.show();
+    program.mainWindow().action(shell::Command::Help)->trigger();
+    QCOMPARE(program.mainWindow().helpContext(), 0);
+    QVERIFY(program.help().isVisible());
+    QCOMPARE(program.help().windowTitle(), QStringLiteral("Справка ЛОВИЗ-6.3 — Содержание"));
+}
+
+void StartupTest::documentCommandsWithoutAWindowDoNothing()
+{
+    app::Program program;
+    program.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&program.mainWindow()));
+    bool anyDialog = false;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, &watcher, [&anyDialog] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            anyDialog = true;
+            modal->close();
+        }
+    });
+    watcher.start(10);
+    program.mainWindow().action(shell::Command::Save)->trigger();
+    program.mainWindow().action(shell::Command::Print)->trigger();
+    QTest::qWait(50);
+    QVERIFY(!anyDialog);
 }
 
 void StartupTest::aboutAngleAfterTicks_data()

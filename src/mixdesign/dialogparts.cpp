@@ -1,0 +1,70 @@
+#include "mixdesign/dialogparts.h"
+
+#include "ui/maskededit.h"
+#include "ui/modaldialog.h"
+#include "ui/textconvert.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace mixdesign {
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+QBoxLayout *buttonRow(QPushButton *ok, QPushButton *close)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(ok);
+    row->addWidget(close);
+    return row;
+}
+
+EditPage makeEditPage(QWidget *parent, const EditPageNames &names)
+{
+    EditPage page;
+    page.sheet = new QWidget(parent);
+    page.sheet->setObjectName(QString::fromUtf8(names.sheet));
+    page.edit = ui::makeEdit(page.sheet, QString::fromUtf8(names.edit));
+    page.ok = makeButton(page.sheet, QString::fromUtf8(names.ok), QStringLiteral("OK"));
+    page.close = makeButton(page.sheet, QString::fromUtf8(names.close),
+                            QStringLiteral("&Close"));
+
+    auto *label = new QLabel(QString::fromUtf8(names.label), page.sheet);
+    label->setWordWrap(true);
+    label->setBuddy(page.edit);
+
+    auto *layout = new QVBoxLayout(page.sheet);
+    layout->addWidget(label);
+    layout->addWidget(page.edit);
+    layout->addStretch();
+    layout->addLayout(buttonRow(page.ok, page.close));
+    return page;
+}
+
+void showFailure(QWidget *parent, const text::Failure &failure)
+{
+    const QString title = QApplication::applicationName();
+    const QString message = ui::toQt(failure.message);
+    if (failure.kind == text::Failure::Kind::Refused)
+        QMessageBox::information(parent, title, message);
+    else
+        QMessageBox::warning(parent, title, message);
+}
+
+ModalResult modalResultOf(int execResult)
+{
+    return execResult == ui::ModalDialog::Ok ? ModalResult::Ok : ModalResult::Close;
+}
+
+} // namespace mixdesign

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "mixdesign/core/forms.h"
+#include "text/errors.h"
+
+#include <QString>
+
+class QBoxLayout;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace mixdesign {
+
+// A push button named after its control.
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption);
+
+// OK and Close side by side at the right.
+QBoxLayout *buttonRow(QPushButton *ok, QPushButton *close);
+
+// One page of a paged dialog: a labelled edit with its own OK and Close.
+struct EditPageNames
+{
+    const char *sheet;   // the page's name
+    const char *caption; // its tab
+    const char *label;
+    const char *edit;
+    const char *ok;
+    const char *close;
+};
+
+struct EditPage
+{
+    QWidget *sheet = nullptr;
+    QLineEdit *edit = nullptr;
+    QPushButton *ok = nullptr;
+    QPushButton *close = nullptr;
+};
+
+EditPage makeEditPage(QWidget *parent, const EditPageNames &names);
+
+// The message of a failed OK, shown over `parent` in a message box.
+void showFailure(QWidget *parent, const text::Failure &failure);
+
+// The modal result of a QDialog::exec(); a dialog that ended in any other way than OK counts
+// as closed.
+ModalResult modalResultOf(int execResult);
+
+} // namespace mixdesign

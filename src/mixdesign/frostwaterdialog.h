@@ -1,0 +1,47 @@
+#pragma once
+
+#include "mixdesign/core/forms.h"
+#include "mixdesign/core/frostwater.h"
+#include "ui/modaldialog.h"
+
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+
+namespace mixdesign {
+
+// TF_W: the frost-resistance and waterproofness grades, each on its page, turned into the
+// largest admissible W/C. The calculation shows it once per standardised grade with only that
+// grade's page on view.
+class TF_W : public ui::ModalDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TF_W(FrostWaterForm &form, QWidget *parent = nullptr);
+
+    // Shows the dialog modally on one page, the other page's tab hidden for this showing.
+    ModalResult showPage(GradePage page);
+
+protected:
+    void loadFromForm() override;
+    void saveToForm() override;
+
+private:
+    void acceptGradeOf(GradePage page);
+    void followPage(int index);
+
+    FrostWaterForm &m_form;
+
+    QTabWidget *FW;
+    QWidget *F;
+    QWidget *W;
+    QLineEdit *edMarka_F;
+    QLineEdit *edW;
+    QPushButton *BitBtn1;
+    QPushButton *BitBtn2;
+    QPushButton *BitBtn3;
+    QPushButton *BitBtn4;
+};
+
+} // namespace mixdesign
