@@ -5,7 +5,9 @@
 #include "mixdesign/core/optionsfile.h"
 
 #include <charconv>
+#include <functional>
 #include <ostream>
+#include <vector>
 
 namespace cli {
 
@@ -13,60 +15,86 @@ namespace {
 
 using mixdesign::MixDesignState;
 
-// A control of a mix design dialog that the command line can set.
+// A control of a mix design dialog that the command line can set: an edit (its text) or a
+// radio group (its item index).
 struct Control
 {
     const char *dialog;
     const char *name;
-    std::string *(*text)(MixDesignState &) = nullptr; // an edit
-    int *(*item)(MixDesignState &) = nullptr;         // a radio group
-    int items = 0;                                    // its item count
-    bool noneAllowed = false;                         // may it have no item (−1)?
+    std::function<std::string *(MixDesignState &)> text;
+    std::function<int *(MixDesignState &)> item;
+    int items = 0;            // the group's item count
+    bool noneAllowed = false; // may the group have no item (−1)?
 };
 
-#define TEXT(dialog, form, field) \
-    Control{dialog, #field, [](MixDesignState &s) { return &s.form.field; }}
-#define ITEM(dialog, form, field, count, none) \
-    Control{dialog, #field, nullptr, [](MixDesignState &s) { return &s.form.field; }, count, none}
+template<class Form>
+Control edit(const char *dialog, const char *name, Form MixDesignState::*form,
+             std::string Form::*field)
+{
+    return {dialog, name, [form, field](MixDesignState &s) { return &(s.*form.*field); }, {}};
+}
 
-const Control controls[] = {
-    ITEM("TfmBNS", bns, rgYdoboykl, 2, true),
-    TEXT("TfmBNS", bns, edYdoboykl),
-    TEXT("TfmBNS", bns, edMarkCem),
-    TEXT("TfmBNS", bns, edClassBet),
-    TEXT("TfmBNS", bns, edNGCT),
-    TEXT("TfmBNS", bns, edMkr_P),
-    TEXT("TfmBNS", bns, edNPl_P),
-    TEXT("TfmBNS", bns, edPr_P),
-    TEXT("TfmBNS", bns, edNKr_Sc),
-    TEXT("TfmBNS", bns, edNPl_Sc),
-    TEXT("TfmBNS", bns, edPr_Sc),
-    ITEM("TfmOptions", options, rgWaterproof, 2, true),
-    ITEM("TfmOptions", options, rgFrost, 2, true),
-    ITEM("TfmOptions", options, rgArmatyra, 2, true),
-    ITEM("TfmOptions", options, rgProparka, 2, true),
-    ITEM("TfmOptions", options, rgEconomy, 2, true),
-    ITEM("TfmOptions", options, rgZapolnitel, 3, true),
-    TEXT("TfmOptions", options, edPlotnostC),
-    TEXT("TfmOptions", options, edPlotnostP),
-    TEXT("TfmOptions", options, edPlotnostSC),
-    TEXT("TfmOptions", options, edTemperatyr),
-    TEXT("TF_W", frostWater, edMarka_F),
-    TEXT("TF_W", frostWater, edW),
-    ITEM("TfmTVO", steamCuring, rgYskoriteli, 5, false),
-    ITEM("TfmTVO", steamCuring, rgVid_Cem, 3, false),
-    TEXT("TfmTVO", steamCuring, edT_prop),
-    TEXT("TfmTVO", steamCuring, edT_vuderz),
-    ITEM("Teconomy", economy, rgEconomy, 7, false),
-    TEXT("TVubor_Econ", measure, edAge),
-    TEXT("TVubor_Econ", measure, edAir),
-    TEXT("TVubor_Econ", measure, edAsh),
-    TEXT("TVubor_Econ", measure, edSuperplast),
-    TEXT("TVubor_Econ", measure, edPlast),
-};
+template<class Form>
+Control group(const char *dialog, const char *name, Form MixDesignState::*form, int Form::*field,
+              int items, bool noneAllowed)
+{
+    return {dialog, name,       {}, [form, field](MixDesignState &s) { return &(s.*form.*field); },
+            items,  noneAllowed};
+}
 
-#undef TEXT
-#undef ITEM
+using mixdesign::BnsForm;
+using mixdesign::EconomyForm;
+using mixdesign::FrostWaterForm;
+using mixdesign::MeasureForm;
+using mixdesign::OptionsForm;
+using mixdesign::SteamCuringForm;
+
+const std::vector<Control> &controls()
+{
+    static const std::vector<Control> table = {
+        group("TfmBNS", "rgYdoboykl", &MixDesignState::bns, &BnsForm::rgYdoboykl, 2, true),
+        edit("TfmBNS", "edYdoboykl", &MixDesignState::bns, &BnsForm::edYdoboykl),
+        edit("TfmBNS", "edMarkCem", &MixDesignState::bns, &BnsForm::edMarkCem),
+        edit("TfmBNS", "edClassBet", &MixDesignState::bns, &BnsForm::edClassBet),
+        edit("TfmBNS", "edNGCT", &MixDesignState::bns, &BnsForm::edNGCT),
+        edit("TfmBNS", "edMkr_P", &MixDesignState::bns, &BnsForm::edMkr_P),
+        edit("TfmBNS", "edNPl_P", &MixDesignState::bns, &BnsForm::edNPl_P),
+        edit("TfmBNS", "edPr_P", &MixDesignState::bns, &BnsForm::edPr_P),
+        edit("TfmBNS", "edNKr_Sc", &MixDesignState::bns, &BnsForm::edNKr_Sc),
+        edit("TfmBNS", "edNPl_Sc", &MixDesignState::bns, &BnsForm::edNPl_Sc),
+        edit("TfmBNS", "edPr_Sc", &MixDesignState::bns, &BnsForm::edPr_Sc),
+        group("TfmOptions", "rgWaterproof", &MixDesignState::options, &OptionsForm::rgWaterproof, 2,
+              true),
+        group("TfmOptions", "rgFrost", &MixDesignState::options, &OptionsForm::rgFrost, 2, true),
+        group("TfmOptions", "rgArmatyra", &MixDesignState::options, &OptionsForm::rgArmatyra, 2,
+              true),
+        group("TfmOptions", "rgProparka", &MixDesignState::options, &OptionsForm::rgProparka, 2,
+              true),
+        group("TfmOptions", "rgEconomy", &MixDesignState::options, &OptionsForm::rgEconomy, 2,
+              true),
+        group("TfmOptions", "rgZapolnitel", &MixDesignState::options, &OptionsForm::rgZapolnitel, 3,
+              true),
+        edit("TfmOptions", "edPlotnostC", &MixDesignState::options, &OptionsForm::edPlotnostC),
+        edit("TfmOptions", "edPlotnostP", &MixDesignState::options, &OptionsForm::edPlotnostP),
+        edit("TfmOptions", "edPlotnostSC", &MixDesignState::options, &OptionsForm::edPlotnostSC),
+        edit("TfmOptions", "edTemperatyr", &MixDesignState::options, &OptionsForm::edTemperatyr),
+        edit("TF_W", "edMarka_F", &MixDesignState::frostWater, &FrostWaterForm::edMarka_F),
+        edit("TF_W", "edW", &MixDesignState::frostWater, &FrostWaterForm::edW),
+        group("TfmTVO", "rgYskoriteli", &MixDesignState::steamCuring,
+              &SteamCuringForm::rgYskoriteli, 5, false),
+        group("TfmTVO", "rgVid_Cem", &MixDesignState::steamCuring, &SteamCuringForm::rgVid_Cem, 3,
+              false),
+        edit("TfmTVO", "edT_prop", &MixDesignState::steamCuring, &SteamCuringForm::edT_prop),
+        edit("TfmTVO", "edT_vuderz", &MixDesignState::steamCuring, &SteamCuringForm::edT_vuderz),
+        group("Teconomy", "rgEconomy", &MixDesignState::economy, &EconomyForm::rgEconomy, 7, false),
+        edit("TVubor_Econ", "edAge", &MixDesignState::measure, &MeasureForm::edAge),
+        edit("TVubor_Econ", "edAir", &MixDesignState::measure, &MeasureForm::edAir),
+        edit("TVubor_Econ", "edAsh", &MixDesignState::measure, &MeasureForm::edAsh),
+        edit("TVubor_Econ", "edSuperplast", &MixDesignState::measure, &MeasureForm::edSuperplast),
+        edit("TVubor_Econ", "edPlast", &MixDesignState::measure, &MeasureForm::edPlast),
+    };
+    return table;
+}
 
 // The control a NAME or DIALOG.NAME stands for; nothing when unknown or ambiguous.
 const Control *findControl(const std::string &qualified, std::string &why)
@@ -76,7 +104,7 @@ const Control *findControl(const std::string &qualified, std::string &why)
     const std::string name = dot == std::string::npos ? qualified : qualified.substr(dot + 1);
     const Control *found = nullptr;
     int matches = 0;
-    for (const Control &c : controls) {
+    for (const Control &c : controls()) {
         if (name == c.name && (dialog.empty() || dialog == c.dialog)) {
             found = &c;
             ++matches;
@@ -130,8 +158,8 @@ std::optional<text::Report> runBns(const Arguments &args, std::ostream &errors, 
             return std::nullopt;
         }
     }
-    mixdesign::ImmediatePrompter prompter(state,
-                                          [&errors](const std::string &text) { errors << text << '\n'; });
+    mixdesign::ImmediatePrompter prompter(
+        state, [&errors](const std::string &text) { errors << text << '\n'; });
     auto result = mixdesign::calculateMix(state, prompter);
     if (auto *failure = std::get_if<text::Failure>(&result)) {
         errors << failure->message << '\n';

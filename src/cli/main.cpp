@@ -25,16 +25,25 @@ int badUsage(const std::string &why)
     return cli::BadUsage;
 }
 
-// Writes the caption of window 1 and the lines; false when a line cannot be encoded.
+// Writes to stdout; false, with the reason on stderr, when it cannot be written.
+bool writeOut(const std::string &text)
+{
+    std::cout << text << std::flush;
+    if (std::cout)
+        return true;
+    std::cerr << "loviz-calc: отчет не удалось записать в стандартный вывод\n";
+    return false;
+}
+
+// Writes the caption of window 1 and the lines; false when a line cannot be encoded or
+// written.
 bool printReport(const text::Report &report, bool cp1251)
 {
     std::string out = report.caption(1) + '\n';
     for (const std::string &line : report.lines)
         out += line + '\n';
-    if (!cp1251) {
-        std::cout << out;
-        return true;
-    }
+    if (!cp1251)
+        return writeOut(out);
     std::string crlf;
     for (const char c : out) {
         if (c == '\n')
@@ -46,8 +55,7 @@ bool printReport(const text::Report &report, bool cp1251)
         std::cerr << error->message() << '\n';
         return false;
     }
-    std::cout << std::get<std::string>(encoded);
-    return true;
+    return writeOut(std::get<std::string>(encoded));
 }
 
 } // namespace

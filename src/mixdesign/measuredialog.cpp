@@ -98,10 +98,9 @@ void TVubor_Econ::done(int result)
     ModalDialog::done(result);
 }
 
-void TVubor_Econ::showEvent(QShowEvent *event)
+void TVubor_Econ::activated()
 {
     activateMeasure(m_state);
-    ModalDialog::showEvent(event);
 }
 
 void TVubor_Econ::loadFromForm()

@@ -30,7 +30,7 @@ public:
     void done(int result) override;
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    void activated() override;
     void loadFromForm() override;
     void saveToForm() override;
 

@@ -90,12 +90,11 @@ TfmOptions::TfmOptions(OptionsForm &form, QWidget *parent)
     loadFromForm();
 }
 
-void TfmOptions::showEvent(QShowEvent *event)
+void TfmOptions::activated()
 {
     // The saved options replace the shown ones at every showing; a missing, short or
     // unreadable file leaves them as they are, without a word.
     loadOptions(m_form, optionsFileName);
-    ModalDialog::showEvent(event);
 }
 
 void TfmOptions::loadFromForm()

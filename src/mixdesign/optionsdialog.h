@@ -23,7 +23,7 @@ public:
     explicit TfmOptions(OptionsForm &form, QWidget *parent = nullptr);
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    void activated() override;
     void loadFromForm() override;
     void saveToForm() override;
 

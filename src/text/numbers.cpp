@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -113,6 +114,18 @@ std::string trimmedMantissa(std::string digits)
     return digits;
 }
 
+// The exponent's value, held within ±10⁹ however many digits it has: far beyond any double.
+long long saturatedExponent(const std::string &exponent)
+{
+    constexpr long long limit = 1'000'000'000;
+    long long value = 0;
+    for (const char c : exponent) {
+        if (isDigit(c))
+            value = std::min(limit, value * 10 + (c - '0'));
+    }
+    return !exponent.empty() && exponent.front() == '-' ? -value : value;
+}
+
 std::string nonFinite(double value)
 {
     if (std::isnan(value))
@@ -176,7 +189,7 @@ std::optional<double> parseNumber(std::string_view text)
         if (first == std::string::npos)
             value = 0.0;
         else {
-            const long long exp10 = std::strtoll(exponent.c_str(), nullptr, 10)
+            const long long exp10 = saturatedExponent(exponent)
                                     + static_cast<long long>(whole.size())
                                     - static_cast<long long>(first);
             if (exp10 > 0)

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace ui {
 
@@ -41,7 +42,12 @@ void ModalDialog::connectCloseButton(QPushButton *button)
 
 void ModalDialog::showEvent(QShowEvent *event)
 {
-    loadFromForm();
+    // The window system sends show events of its own (when mapped, when restored from a
+    // minimised state); those must not replace what the user has typed.
+    if (!event->spontaneous()) {
+        activated();
+        loadFromForm();
+    }
     QDialog::showEvent(event);
 }
 

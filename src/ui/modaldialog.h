@@ -41,6 +41,8 @@ protected:
     // Widgets ↔ form.
     virtual void loadFromForm() = 0;
     virtual void saveToForm() = 0;
+    // Runs once at each showing, before the widgets are loaded from the form.
+    virtual void activated() {}
 
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

@@ -40,6 +40,19 @@ check "lines end in CR LF" grep -q $'\r$' /tmp/calc-out.$$
 check "refused measure exits 1 with its message" test "$code" -eq 1
 check "refusal message" grep -q 'Данный прием рекомендуется только при нормировании морозостойкости' /tmp/calc-err.$$
 
-rm -f /tmp/calc-out.$$ /tmp/calc-err.$$
+"$calc" bns >/dev/full 2>/dev/null; code=$?
+check "a report that cannot be written exits 1" test "$code" -eq 1
+
+printf '\0\0\0\0\1\0\0\0\0\0\0\0\1\0\0\0\1\0\0\0\0\0\0\0' >/tmp/calc-opt.$$
+printf '\x8f\xc2\xf5\x28\x5c\x8f\x08\x40' >>/tmp/calc-opt.$$ # 3.07
+printf '\x33\x33\x33\x33\x33\x33\x05\x40' >>/tmp/calc-opt.$$ # 2.65
+printf '\xe1\x7a\x14\xae\x47\xe1\x04\x40' >>/tmp/calc-opt.$$ # 2.61
+"$calc" bns --options /tmp/calc-opt.$$ >/tmp/calc-out.$$ 2>/dev/null; code=$?
+check "an options file is loaded first" test "$code" -eq 0
+check "its waterproofness grade is standardised" grep -q '^Марка по водонепроницаемости W4' /tmp/calc-out.$$
+check "its limit W/C 0,55 and cement density 3,07 give the mix" \
+    grep -q '^Расход песка: 638 кг/куб.м.' /tmp/calc-out.$$
+
+rm -f /tmp/calc-out.$$ /tmp/calc-opt.$$ /tmp/calc-err.$$
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -19,7 +19,6 @@ using mixdesign::ModalResult;
 using testsupport::hasLine;
 using testsupport::ScriptedPrompter;
 
-
 // ---- Frost and waterproofness ------------------------------------------------------------
 
 struct GradeCase
@@ -30,7 +29,8 @@ struct GradeCase
 };
 
 class GradeLimits : public testing::TestWithParam<GradeCase>
-{};
+{
+};
 
 TEST_P(GradeLimits, RoundTiesToEvenThenLookUpTheTable)
 {
@@ -45,16 +45,16 @@ TEST_P(GradeLimits, RoundTiesToEvenThenLookUpTheTable)
 constexpr auto F = mixdesign::GradePage::Frost;
 constexpr auto W = mixdesign::GradePage::Waterproof;
 
-INSTANTIATE_TEST_SUITE_P(
-    Tables, GradeLimits,
-    testing::Values(GradeCase{F, "100", 0.60}, GradeCase{F, "101", 0.55},
-                    GradeCase{F, "150", 0.55}, GradeCase{F, "150,5", 0.55},
-                    GradeCase{F, "100,5", 0.60}, GradeCase{F, "151", 0.50},
-                    GradeCase{F, "200", 0.50}, GradeCase{F, "300", 0.45},
-                    GradeCase{F, "400", 0.40}, GradeCase{F, "1000", 0.40},
-                    GradeCase{F, "-50", 0.60}, GradeCase{W, "4", 0.55}, GradeCase{W, "4,5", 0.55},
-                    GradeCase{W, "5", 0.45}, GradeCase{W, "6", 0.45}, GradeCase{W, "6,5", 0.45},
-                    GradeCase{W, "8", 0.40}, GradeCase{W, "-3", 0.55}));
+INSTANTIATE_TEST_SUITE_P(Tables, GradeLimits,
+                         testing::Values(GradeCase {F, "100", 0.60}, GradeCase {F, "101", 0.55},
+                                         GradeCase {F, "150", 0.55}, GradeCase {F, "150,5", 0.55},
+                                         GradeCase {F, "100,5", 0.60}, GradeCase {F, "151", 0.50},
+                                         GradeCase {F, "200", 0.50}, GradeCase {F, "300", 0.45},
+                                         GradeCase {F, "400", 0.40}, GradeCase {F, "1000", 0.40},
+                                         GradeCase {F, "-50", 0.60}, GradeCase {W, "4", 0.55},
+                                         GradeCase {W, "4,5", 0.55}, GradeCase {W, "5", 0.45},
+                                         GradeCase {W, "6", 0.45}, GradeCase {W, "6,5", 0.45},
+                                         GradeCase {W, "8", 0.40}, GradeCase {W, "-3", 0.55}));
 
 TEST(GradeLimits, ATextThatIsNoNumberKeepsTheLimit)
 {
@@ -81,7 +81,7 @@ TEST(GradeLimits, FrostThenWaterproofnessTheSmallestWins)
     ScriptedPrompter prompter(state);
     const auto result = mixdesign::calculateMix(state, prompter);
     ASSERT_TRUE(std::holds_alternative<text::Report>(result));
-    EXPECT_EQ(prompter.shown, (std::vector{AuxDialog::FrostPage, AuxDialog::WaterproofPage}));
+    EXPECT_EQ(prompter.shown, (std::vector {AuxDialog::FrostPage, AuxDialog::WaterproofPage}));
     const auto &report = std::get<text::Report>(result);
     EXPECT_TRUE(hasLine(report, "Расчетное В/Ц обеспечивающее нормируемую прочность: 0,67"));
     EXPECT_TRUE(hasLine(report, "Расчетное В/Ц с учетом всех нормируемых свойств: 0,40"));
@@ -116,7 +116,7 @@ TEST(GradeLimits, CloseOrANeverComputedLimitEndsTheCalculation)
     ScriptedPrompter pressingOk(state);
     const auto never = mixdesign::calculateMix(state, pressingOk);
     ASSERT_TRUE(std::holds_alternative<text::Failure>(never));
-    EXPECT_EQ(pressingOk.said, std::vector<std::string>{"\"сто\" не является правильным числом."});
+    EXPECT_EQ(pressingOk.said, std::vector<std::string> {"\"сто\" не является правильным числом."});
 
     state.frostWater.edMarka_F = "200";
     ScriptedPrompter again(state);
@@ -135,7 +135,8 @@ struct SteamCase
 };
 
 class SteamStrength : public testing::TestWithParam<SteamCase>
-{};
+{
+};
 
 TEST_P(SteamStrength, MatchesTheWorkedExamplesToFourDecimals)
 {
@@ -154,13 +155,12 @@ TEST_P(SteamStrength, MatchesTheWorkedExamplesToFourDecimals)
     EXPECT_EQ(work.WaterContent, 180);
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, SteamStrength,
-                         testing::Values(SteamCase{1, "4", 0, 55.5546}, SteamCase{0, "4", 0, 57.3712},
-                                         SteamCase{2, "4", 0, 62.1941},
-                                         SteamCase{1, "8", 0, 59.5494},
-                                         SteamCase{1, "8", 3, 77.4142},
-                                         SteamCase{1, "4", 1, 55.5546 * 1.2},
-                                         SteamCase{1, "4", 2, 55.5546 * 1.2}));
+INSTANTIATE_TEST_SUITE_P(
+    Examples, SteamStrength,
+    testing::Values(SteamCase {1, "4", 0, 55.5546}, SteamCase {0, "4", 0, 57.3712},
+                    SteamCase {2, "4", 0, 62.1941}, SteamCase {1, "8", 0, 59.5494},
+                    SteamCase {1, "8", 3, 77.4142}, SteamCase {1, "4", 1, 55.5546 * 1.2},
+                    SteamCase {1, "4", 2, 55.5546 * 1.2}));
 
 TEST(SteamStrength, FactorsOfTheFirstExample)
 {
@@ -218,7 +218,8 @@ TEST(SteamStrength, ClosingTheDialogLetsTheCalculationGoOnWithThePreviousPercent
     const auto result = mixdesign::calculateMix(state, closing);
     ASSERT_TRUE(std::holds_alternative<text::Report>(result));
     const auto &report = std::get<text::Report>(result);
-    EXPECT_TRUE(hasLine(report, "Отпускная (передаточная) прочность после пропаривания: 0 % от R28"));
+    EXPECT_TRUE(
+        hasLine(report, "Отпускная (передаточная) прочность после пропаривания: 0 % от R28"));
     EXPECT_TRUE(hasLine(report, "Применяется пропаривание изделий"));
     EXPECT_TRUE(hasLine(report, "Общая длительность цикла пропаривания: 10ч."));
     EXPECT_TRUE(hasLine(report, "Время выдержки после ТВО: 4ч."));
@@ -234,8 +235,8 @@ TEST(SteamStrength, SuperplasticiserAcceleratorIsReportedInTheWaterSection)
     const auto result = mixdesign::calculateMix(state, prompter);
     ASSERT_TRUE(std::holds_alternative<text::Report>(result));
     const auto &lines = std::get<text::Report>(result).lines;
-    const auto designWater = std::find(lines.begin(), lines.end(),
-                                       "Расчетный расход воды: 138 л/куб.м.");
+    const auto designWater
+        = std::find(lines.begin(), lines.end(), "Расчетный расход воды: 138 л/куб.м.");
     ASSERT_NE(designWater, lines.end()); // 172.16 · 0.8
     EXPECT_EQ(*(designWater + 1),
               "Расход воды обусловлен введением суперпластификатора для ускорения твердения");
@@ -244,7 +245,8 @@ TEST(SteamStrength, SuperplasticiserAcceleratorIsReportedInTheWaterSection)
                         "При пропаривании используется для ускорения твердения "
                         "суперпластификатор (типа С-3)"));
     // The expected strength is computed before the cut, so it still reads 28,8.
-    EXPECT_TRUE(hasLine(std::get<text::Report>(result), "Расчетная ожидаемая прочность, R28: 28,8 МПа"));
+    EXPECT_TRUE(
+        hasLine(std::get<text::Report>(result), "Расчетная ожидаемая прочность, R28: 28,8 МПа"));
 }
 
 } // namespace

@@ -80,7 +80,8 @@ struct AshCase
 };
 
 class AshFactor : public testing::TestWithParam<AshCase>
-{};
+{
+};
 
 TEST_P(AshFactor, FollowsTheTableWithItsSwappedFirstRow)
 {
@@ -89,14 +90,15 @@ TEST_P(AshFactor, FollowsTheTableWithItsSwappedFirstRow)
         << "R " << c.strength << " P " << c.steamCuringItem << " Rц " << c.activity;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, AshFactor,
-    testing::Values(AshCase{15, 0, 40, 0.37}, AshCase{15, 1, 40, 0.30}, AshCase{15, 1, 50, 0.35},
-                    AshCase{25, 1, 40, 0.37}, AshCase{25, 0, 40, 0.30}, AshCase{25, 0, 50, 0.35},
-                    AshCase{20, 1, 40, 0.37}, AshCase{30, 1, 40, 0.33}, AshCase{35, 0, 49.9, 0.25},
-                    AshCase{35, 0, 50, 0.30}, AshCase{40, 1, 40, 0.25}, AshCase{45, 0, 40, 0.20},
-                    AshCase{45, 0, 60, 0.25}, AshCase{25, -1, 40, 0.30},
-                    AshCase{15, -1, 50, 0.35}));
+INSTANTIATE_TEST_SUITE_P(Table, AshFactor,
+                         testing::Values(AshCase {15, 0, 40, 0.37}, AshCase {15, 1, 40, 0.30},
+                                         AshCase {15, 1, 50, 0.35}, AshCase {25, 1, 40, 0.37},
+                                         AshCase {25, 0, 40, 0.30}, AshCase {25, 0, 50, 0.35},
+                                         AshCase {20, 1, 40, 0.37}, AshCase {30, 1, 40, 0.33},
+                                         AshCase {35, 0, 49.9, 0.25}, AshCase {35, 0, 50, 0.30},
+                                         AshCase {40, 1, 40, 0.25}, AshCase {45, 0, 40, 0.20},
+                                         AshCase {45, 0, 60, 0.25}, AshCase {25, -1, 40, 0.30},
+                                         AshCase {15, -1, 50, 0.35}));
 
 TEST(Measures, FlyAshReplacesCementByTheFactor)
 {
@@ -120,7 +122,8 @@ struct SuperplasticiserCase
 };
 
 class SuperplasticiserFactor : public testing::TestWithParam<SuperplasticiserCase>
-{};
+{
+};
 
 TEST_P(SuperplasticiserFactor, RangesIncludeTheirUpperBounds)
 {
@@ -136,16 +139,13 @@ TEST_P(SuperplasticiserFactor, RangesIncludeTheirUpperBounds)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SuperplasticiserFactor,
-    testing::Values(SuperplasticiserCase{true, 2, 350, 0.86}, SuperplasticiserCase{true, 4, 300, 0.88},
-                    SuperplasticiserCase{true, 4.01, 300.01, 0.83},
-                    SuperplasticiserCase{true, 10, 400, 0.83},
-                    SuperplasticiserCase{true, 100, 1000, 0.77},
-                    SuperplasticiserCase{true, 11, 401, 0.77},
-                    SuperplasticiserCase{false, 10, 250, 0.88},
-                    SuperplasticiserCase{false, 11, 250, 0.91},
-                    SuperplasticiserCase{false, 1000, 500, 0.87},
-                    SuperplasticiserCase{true, 100.5, 300, 0}, SuperplasticiserCase{false, 1001, 300, 0},
-                    SuperplasticiserCase{true, 5, 1000.5, 0}));
+    testing::Values(
+        SuperplasticiserCase {true, 2, 350, 0.86}, SuperplasticiserCase {true, 4, 300, 0.88},
+        SuperplasticiserCase {true, 4.01, 300.01, 0.83}, SuperplasticiserCase {true, 10, 400, 0.83},
+        SuperplasticiserCase {true, 100, 1000, 0.77}, SuperplasticiserCase {true, 11, 401, 0.77},
+        SuperplasticiserCase {false, 10, 250, 0.88}, SuperplasticiserCase {false, 11, 250, 0.91},
+        SuperplasticiserCase {false, 1000, 500, 0.87}, SuperplasticiserCase {true, 100.5, 300, 0},
+        SuperplasticiserCase {false, 1001, 300, 0}, SuperplasticiserCase {true, 5, 1000.5, 0}));
 
 TEST(Measures, SuperplasticiserAveragedOrTyped)
 {
@@ -193,7 +193,8 @@ struct FaultCase
 };
 
 class MeasureFaults : public testing::TestWithParam<FaultCase>
-{};
+{
+};
 
 TEST_P(MeasureFaults, ChangeNothingAndAcceptTheUnchangedMix)
 {
@@ -215,19 +216,20 @@ TEST_P(MeasureFaults, ChangeNothingAndAcceptTheUnchangedMix)
 INSTANTIATE_TEST_SUITE_P(
     Cases, MeasureFaults,
     testing::Values(
-        FaultCase{Measure::LongerDesignAge, [](MixDesignState &s) { s.measure.edAge = "1"; },
-                  "Ошибка вычисления: деление на ноль."},
-        FaultCase{Measure::LongerDesignAge, [](MixDesignState &s) { s.measure.edAge = "0"; },
-                  "Ошибка вычисления: недопустимая операция."},
-        FaultCase{Measure::HigherCementGrade, [](MixDesignState &s) { s.measure.edMarka_C = "M5"; },
-                  "\"M5\" не является правильным числом."},
-        FaultCase{Measure::AirEntrainment, [](MixDesignState &s) { s.measure.edAir = ""; },
-                  "\"\" не является правильным числом."},
-        FaultCase{Measure::Superplasticiser,
-                  [](MixDesignState &s) { s.measure.edSuperplast = "усредненные"; },
-                  "\"усредненные\" не является правильным числом."},
-        FaultCase{Measure::Plasticiser, [](MixDesignState &s) { s.measure.WCRatio = 0; },
-                  "Ошибка вычисления: деление на ноль."}));
+        FaultCase {Measure::LongerDesignAge, [](MixDesignState &s) { s.measure.edAge = "1"; },
+                   "Ошибка вычисления: деление на ноль."},
+        FaultCase {Measure::LongerDesignAge, [](MixDesignState &s) { s.measure.edAge = "0"; },
+                   "Ошибка вычисления: недопустимая операция."},
+        FaultCase {Measure::HigherCementGrade,
+                   [](MixDesignState &s) { s.measure.edMarka_C = "M5"; },
+                   "\"M5\" не является правильным числом."},
+        FaultCase {Measure::AirEntrainment, [](MixDesignState &s) { s.measure.edAir = ""; },
+                   "\"\" не является правильным числом."},
+        FaultCase {Measure::Superplasticiser,
+                   [](MixDesignState &s) { s.measure.edSuperplast = "усредненные"; },
+                   "\"усредненные\" не является правильным числом."},
+        FaultCase {Measure::Plasticiser, [](MixDesignState &s) { s.measure.WCRatio = 0; },
+                   "Ошибка вычисления: деление на ноль."}));
 
 // ---- Teconomy: refusals, and the whole calculation -----------------------------------------
 
@@ -239,7 +241,8 @@ struct RefusalCase
 };
 
 class Refusals : public testing::TestWithParam<RefusalCase>
-{};
+{
+};
 
 TEST_P(Refusals, AreTestedInTheirOrderWithTheirMessages)
 {
@@ -260,7 +263,7 @@ TEST_P(Refusals, AreTestedInTheirOrderWithTheirMessages)
         EXPECT_TRUE(prompter.shown.empty());
     } else {
         EXPECT_FALSE(failure);
-        EXPECT_EQ(prompter.shown, std::vector{AuxDialog::Measure});
+        EXPECT_EQ(prompter.shown, std::vector {AuxDialog::Measure});
         EXPECT_EQ(s.measure.page, c.choice - 1);
     }
 }
@@ -275,15 +278,15 @@ const char *const plast = "Пластифицирующая добавка уж�
 
 INSTANTIATE_TEST_SUITE_P(
     Options, Refusals,
-    testing::Values(RefusalCase{1, 0, 1, 1, 0, fw}, RefusalCase{1, 1, 0, 1, 0, fw},
-                    RefusalCase{1, 1, 1, 0, 0, nullptr}, RefusalCase{1, -1, -1, 1, 0, nullptr},
-                    RefusalCase{2, 1, 1, 0, 0, age}, RefusalCase{2, 0, 1, 1, 0, age},
-                    RefusalCase{2, 1, 1, 1, 0, nullptr}, RefusalCase{3, 1, 1, 0, 0, onlyFrost},
-                    RefusalCase{3, 0, 1, 0, 0, steam}, RefusalCase{3, 0, 1, 1, 0, nullptr},
-                    RefusalCase{3, -1, 1, 1, 0, nullptr}, RefusalCase{4, 0, 0, 0, 4, nullptr},
-                    RefusalCase{5, 1, 1, 0, 4, plast}, RefusalCase{5, 1, 1, 0, 3, nullptr},
-                    RefusalCase{5, 1, 1, 1, 4, nullptr}, RefusalCase{6, 1, 1, 0, 4, plast},
-                    RefusalCase{6, 0, 0, 1, 4, nullptr}));
+    testing::Values(RefusalCase {1, 0, 1, 1, 0, fw}, RefusalCase {1, 1, 0, 1, 0, fw},
+                    RefusalCase {1, 1, 1, 0, 0, nullptr}, RefusalCase {1, -1, -1, 1, 0, nullptr},
+                    RefusalCase {2, 1, 1, 0, 0, age}, RefusalCase {2, 0, 1, 1, 0, age},
+                    RefusalCase {2, 1, 1, 1, 0, nullptr}, RefusalCase {3, 1, 1, 0, 0, onlyFrost},
+                    RefusalCase {3, 0, 1, 0, 0, steam}, RefusalCase {3, 0, 1, 1, 0, nullptr},
+                    RefusalCase {3, -1, 1, 1, 0, nullptr}, RefusalCase {4, 0, 0, 0, 4, nullptr},
+                    RefusalCase {5, 1, 1, 0, 4, plast}, RefusalCase {5, 1, 1, 0, 3, nullptr},
+                    RefusalCase {5, 1, 1, 1, 4, nullptr}, RefusalCase {6, 1, 1, 0, 4, plast},
+                    RefusalCase {6, 0, 0, 1, 4, nullptr}));
 
 MixDesignState savingWanted(int choice)
 {
@@ -305,7 +308,7 @@ TEST(CementSaving, NoMeasureKeepsTheBoundedMix)
     EXPECT_TRUE(hasLine(r, "Окончательный расход цемента: 200 кг/куб.м."));
     EXPECT_TRUE(hasLine(r, "Окончательный расход воды: 201 кг/куб.м."));
     EXPECT_TRUE(hasLine(r, "Окончательное значение В/Ц: 1,00"));
-    EXPECT_EQ(prompter.shown, std::vector{AuxDialog::Economy});
+    EXPECT_EQ(prompter.shown, std::vector {AuxDialog::Economy});
 }
 
 TEST(CementSaving, FlyAshIsReportedInSectionsFourAndSix)
@@ -358,7 +361,7 @@ TEST(CementSaving, ARefusalEndsTheRunAndTheNextRunWithNoMeasureCompletes)
     ScriptedPrompter refusing(s);
     const auto refused = mixdesign::calculateMix(s, refusing);
     ASSERT_TRUE(std::holds_alternative<text::Failure>(refused));
-    EXPECT_EQ(refusing.said, std::vector<std::string>{onlyFrost});
+    EXPECT_EQ(refusing.said, std::vector<std::string> {onlyFrost});
 
     s.economy.rgEconomy = 0;
     ScriptedPrompter again(s);

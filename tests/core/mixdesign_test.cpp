@@ -15,8 +15,7 @@ namespace {
 using mixdesign::MixDesignState;
 using Setup = std::function<void(MixDesignState &)>;
 
-template<class Case>
-std::string caseName(const testing::TestParamInfo<Case> &param)
+template<class Case> std::string caseName(const testing::TestParamInfo<Case> &param)
 {
     return param.param.name;
 }
@@ -69,7 +68,8 @@ struct LineCase
 };
 
 class ReportLines : public testing::TestWithParam<LineCase>
-{};
+{
+};
 
 TEST_P(ReportLines, ContainTheExpectedLines)
 {
@@ -93,90 +93,103 @@ std::string with(const char *start, const char *value, const char *unit = "")
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReportLines,
     testing::Values(
-        LineCase{"SizeTieToEvenDown", [](MixDesignState &s) { s.bns.edNKr_Sc = "20,5"; },
-                 {with(sizeLine, "-0,02"),
-                  "Наибольшая крупность крупного заполнителя: 20,5мм"}},
-        LineCase{"SizeTieToEvenUp", [](MixDesignState &s) { s.bns.edNKr_Sc = "21,5"; },
-                 {with(sizeLine, "-0,01")}},
-        LineCase{"SizeSmall", [](MixDesignState &s) { s.bns.edNKr_Sc = "10"; },
-                 {with(sizeLine, "-0,03")}},
-        LineCase{"SizeLarge", [](MixDesignState &s) { s.bns.edNKr_Sc = "81"; },
-                 {with(sizeLine, "0,01")}},
-        LineCase{"SizeBeyondTable", [](MixDesignState &s) { s.bns.edNKr_Sc = "1001"; },
-                 {with(sizeLine, "0,00")}},
-        LineCase{"NormalConsistency26", [](MixDesignState &s) { s.bns.edNGCT = "26"; },
-                 {with(ngLine, "-0,02"), with(ngLine, "-8,0", lpm)}},
-        LineCase{"NormalConsistency28", [](MixDesignState &s) { s.bns.edNGCT = "28"; },
-                 {with(ngLine, "-0,01"), with(ngLine, "0,0", lpm)}},
-        LineCase{"SlumpExactly2", [](MixDesignState &s) { s.bns.edYdoboykl = "2"; },
-                 {with(workLineA, "0,00"), "Поправка по значению удобоукладываемости: 0,00"}},
-        LineCase{"StiffnessExactly23",
-                 [](MixDesignState &s) {
-                     s.bns.rgYdoboykl = 1;
-                     s.bns.edYdoboykl = "23";
-                 },
-                 {"Показатель удобоукладываемости - жесткость, сек (по техн. вискозиметру)",
-                  with(workLineA, "0,00")}},
-        LineCase{"NoWorkabilityItemCountsAsStiffness",
-                 [](MixDesignState &s) {
-                     s.bns.rgYdoboykl = -1;
-                     s.bns.edYdoboykl = "30";
-                 },
-                 {"Показатель удобоукладываемости - жесткость, сек (по техн. вискозиметру)",
-                  with(workLineA, "-0,04")}},
-        LineCase{"Temperature25", [](MixDesignState &s) { s.options.edTemperatyr = "25"; },
-                 {with(tempLine, "3,6", lpm), "Температура бетонной смеси: 25 град."}},
-        LineCase{"Temperature10", [](MixDesignState &s) { s.options.edTemperatyr = "10"; },
-                 {with(tempLine, "-3,4", lpm)}},
-        LineCase{"Temperature20_4", [](MixDesignState &s) { s.options.edTemperatyr = "20,4"; },
-                 {with(tempLine, "0,0", lpm)}},
-        LineCase{"Temperature20_6", [](MixDesignState &s) { s.options.edTemperatyr = "20,6"; },
-                 {with(tempLine, "0,3", lpm)}},
-        LineCase{"ImpuritiesAtTheirThresholds",
-                 [](MixDesignState &s) {
-                     s.bns.edPr_P = "3,0";
-                     s.bns.edPr_Sc = "2,0";
-                 },
-                 {with("Поправка по содержанию примесей в песке: ", "0,0", lpm),
-                  with("Поправка по содержанию примесей в щебне: ", "0,0", lpm)}},
-        LineCase{"ImpuritiesAboveThresholds",
-                 [](MixDesignState &s) {
-                     s.bns.edPr_P = "4,0";
-                     s.bns.edPr_Sc = "2,5";
-                 },
-                 {with("Поправка по содержанию примесей в песке: ", "2,0", lpm),
-                  with("Поправка по содержанию примесей в щебне: ", "1,0", lpm)}},
-        LineCase{"B10BoundedTo200",
-                 [](MixDesignState &s) { s.bns.edClassBet = "10"; },
-                 {with("Расчетный расход цемента: ", "171", kgpm),
-                  with("Расход цемента: ", "200", kgpm), with("Расход воды: ", "201", kgpm)}},
-        LineCase{"B10ReinforcedBoundedTo220",
-                 [](MixDesignState &s) {
-                     s.bns.edClassBet = "10";
-                     s.options.rgArmatyra = 0;
-                 },
-                 {with("Расчетный расход цемента: ", "171", kgpm),
-                  with("Расход цемента: ", "220", kgpm), with("Расход воды: ", "221", kgpm)}},
-        LineCase{"UpperBound600",
-                 [](MixDesignState &s) {
-                     s.bns.edClassBet = "60";
-                     s.bns.edYdoboykl = "10";
-                 },
-                 {with("Расход цемента: ", "600", kgpm)}},
-        LineCase{"MountainGravel", [](MixDesignState &s) { s.options.rgZapolnitel = 1; },
-                 {"В качестве крупного заполнителя используется горный гравий",
-                  "Предварительное значение коэффициента А: 0,58",
-                  "Предварительный коэффициент раздвижки: 1,09"}},
-        LineCase{"RiverGravel", [](MixDesignState &s) { s.options.rgZapolnitel = 2; },
-                 {"В качестве крупного заполнителя используется речной (морской) гравий",
-                  "Предварительное значение коэффициента А: 0,54",
-                  "Предварительный коэффициент раздвижки: 1,09"}},
-        LineCase{"Stiffness30",
-                 [](MixDesignState &s) {
-                     s.bns.rgYdoboykl = 1;
-                     s.bns.edYdoboykl = "30";
-                 },
-                 {"Поправка по значению удобоукладываемости: -0,04"}}),
+        LineCase {"SizeTieToEvenDown",
+                  [](MixDesignState &s) { s.bns.edNKr_Sc = "20,5"; },
+                  {with(sizeLine, "-0,02"), "Наибольшая крупность крупного заполнителя: 20,5мм"}},
+        LineCase {"SizeTieToEvenUp",
+                  [](MixDesignState &s) { s.bns.edNKr_Sc = "21,5"; },
+                  {with(sizeLine, "-0,01")}},
+        LineCase {"SizeSmall",
+                  [](MixDesignState &s) { s.bns.edNKr_Sc = "10"; },
+                  {with(sizeLine, "-0,03")}},
+        LineCase {"SizeLarge",
+                  [](MixDesignState &s) { s.bns.edNKr_Sc = "81"; },
+                  {with(sizeLine, "0,01")}},
+        LineCase {"SizeBeyondTable",
+                  [](MixDesignState &s) { s.bns.edNKr_Sc = "1001"; },
+                  {with(sizeLine, "0,00")}},
+        LineCase {"NormalConsistency26",
+                  [](MixDesignState &s) { s.bns.edNGCT = "26"; },
+                  {with(ngLine, "-0,02"), with(ngLine, "-8,0", lpm)}},
+        LineCase {"NormalConsistency28",
+                  [](MixDesignState &s) { s.bns.edNGCT = "28"; },
+                  {with(ngLine, "-0,01"), with(ngLine, "0,0", lpm)}},
+        LineCase {"SlumpExactly2",
+                  [](MixDesignState &s) { s.bns.edYdoboykl = "2"; },
+                  {with(workLineA, "0,00"), "Поправка по значению удобоукладываемости: 0,00"}},
+        LineCase {"StiffnessExactly23",
+                  [](MixDesignState &s) {
+                      s.bns.rgYdoboykl = 1;
+                      s.bns.edYdoboykl = "23";
+                  },
+                  {"Показатель удобоукладываемости - жесткость, сек (по техн. вискозиметру)",
+                   with(workLineA, "0,00")}},
+        LineCase {"NoWorkabilityItemCountsAsStiffness",
+                  [](MixDesignState &s) {
+                      s.bns.rgYdoboykl = -1;
+                      s.bns.edYdoboykl = "30";
+                  },
+                  {"Показатель удобоукладываемости - жесткость, сек (по техн. вискозиметру)",
+                   with(workLineA, "-0,04")}},
+        LineCase {"Temperature25",
+                  [](MixDesignState &s) { s.options.edTemperatyr = "25"; },
+                  {with(tempLine, "3,6", lpm), "Температура бетонной смеси: 25 град."}},
+        LineCase {"Temperature10",
+                  [](MixDesignState &s) { s.options.edTemperatyr = "10"; },
+                  {with(tempLine, "-3,4", lpm)}},
+        LineCase {"Temperature20_4",
+                  [](MixDesignState &s) { s.options.edTemperatyr = "20,4"; },
+                  {with(tempLine, "0,0", lpm)}},
+        LineCase {"Temperature20_6",
+                  [](MixDesignState &s) { s.options.edTemperatyr = "20,6"; },
+                  {with(tempLine, "0,3", lpm)}},
+        LineCase {"ImpuritiesAtTheirThresholds",
+                  [](MixDesignState &s) {
+                      s.bns.edPr_P = "3,0";
+                      s.bns.edPr_Sc = "2,0";
+                  },
+                  {with("Поправка по содержанию примесей в песке: ", "0,0", lpm),
+                   with("Поправка по содержанию примесей в щебне: ", "0,0", lpm)}},
+        LineCase {"ImpuritiesAboveThresholds",
+                  [](MixDesignState &s) {
+                      s.bns.edPr_P = "4,0";
+                      s.bns.edPr_Sc = "2,5";
+                  },
+                  {with("Поправка по содержанию примесей в песке: ", "2,0", lpm),
+                   with("Поправка по содержанию примесей в щебне: ", "1,0", lpm)}},
+        LineCase {"B10BoundedTo200",
+                  [](MixDesignState &s) { s.bns.edClassBet = "10"; },
+                  {with("Расчетный расход цемента: ", "171", kgpm),
+                   with("Расход цемента: ", "200", kgpm), with("Расход воды: ", "201", kgpm)}},
+        LineCase {"B10ReinforcedBoundedTo220",
+                  [](MixDesignState &s) {
+                      s.bns.edClassBet = "10";
+                      s.options.rgArmatyra = 0;
+                  },
+                  {with("Расчетный расход цемента: ", "171", kgpm),
+                   with("Расход цемента: ", "220", kgpm), with("Расход воды: ", "221", kgpm)}},
+        LineCase {"UpperBound600",
+                  [](MixDesignState &s) {
+                      s.bns.edClassBet = "60";
+                      s.bns.edYdoboykl = "10";
+                  },
+                  {with("Расход цемента: ", "600", kgpm)}},
+        LineCase {"MountainGravel",
+                  [](MixDesignState &s) { s.options.rgZapolnitel = 1; },
+                  {"В качестве крупного заполнителя используется горный гравий",
+                   "Предварительное значение коэффициента А: 0,58",
+                   "Предварительный коэффициент раздвижки: 1,09"}},
+        LineCase {"RiverGravel",
+                  [](MixDesignState &s) { s.options.rgZapolnitel = 2; },
+                  {"В качестве крупного заполнителя используется речной (морской) гравий",
+                   "Предварительное значение коэффициента А: 0,54",
+                   "Предварительный коэффициент раздвижки: 1,09"}},
+        LineCase {"Stiffness30",
+                  [](MixDesignState &s) {
+                      s.bns.rgYdoboykl = 1;
+                      s.bns.edYdoboykl = "30";
+                  },
+                  {"Поправка по значению удобоукладываемости: -0,04"}}),
     caseName<LineCase>);
 
 TEST(Aggregates, SpreadingCorrectionsAtTheirThresholds)
@@ -235,7 +248,8 @@ struct FailureCase
 };
 
 class Failures : public testing::TestWithParam<FailureCase>
-{};
+{
+};
 
 TEST_P(Failures, EndTheCalculationWithoutAReport)
 {
@@ -252,27 +266,28 @@ using Kind = text::Failure::Kind;
 INSTANTIATE_TEST_SUITE_P(
     Cases, Failures,
     testing::Values(
-        FailureCase{"EmptyClass", [](MixDesignState &s) { s.bns.edClassBet = ""; },
-                    Kind::Conversion, "\"\" не является правильным числом."},
-        FailureCase{"PeriodInSlump", [](MixDesignState &s) { s.bns.edYdoboykl = "2.5"; },
-                    Kind::Conversion, "\"2.5\" не является правильным числом."},
-        FailureCase{"EmptyAggregateSize", [](MixDesignState &s) { s.bns.edNKr_Sc = ""; },
-                    Kind::Conversion, "\"\" не является правильным числом."},
-        FailureCase{"NormalConsistencyZero", [](MixDesignState &s) { s.bns.edNGCT = "0"; },
-                    Kind::Arithmetic, "Ошибка вычисления: деление на ноль."},
-        FailureCase{"CementDensityZero", [](MixDesignState &s) { s.options.edPlotnostC = "0"; },
-                    Kind::Arithmetic, "Ошибка вычисления: деление на ноль."},
-        FailureCase{"CoarseDensityZero",
-                    [](MixDesignState &s) { s.options.edPlotnostSC = "0,00"; }, Kind::Arithmetic,
-                    "Ошибка вычисления: деление на ноль."},
-        FailureCase{"ZeroStrengthAndActivity",
-                    [](MixDesignState &s) {
-                        s.bns.edClassBet = "0";
-                        s.bns.edMarkCem = "0";
-                    },
-                    Kind::Arithmetic, "Ошибка вычисления: недопустимая операция."},
-        FailureCase{"NoCoarseAggregateKind", [](MixDesignState &s) { s.options.rgZapolnitel = -1; },
-                    Kind::Refused, "Вид крупного заполнителя не выбран."}),
+        FailureCase {"EmptyClass", [](MixDesignState &s) { s.bns.edClassBet = ""; },
+                     Kind::Conversion, "\"\" не является правильным числом."},
+        FailureCase {"PeriodInSlump", [](MixDesignState &s) { s.bns.edYdoboykl = "2.5"; },
+                     Kind::Conversion, "\"2.5\" не является правильным числом."},
+        FailureCase {"EmptyAggregateSize", [](MixDesignState &s) { s.bns.edNKr_Sc = ""; },
+                     Kind::Conversion, "\"\" не является правильным числом."},
+        FailureCase {"NormalConsistencyZero", [](MixDesignState &s) { s.bns.edNGCT = "0"; },
+                     Kind::Arithmetic, "Ошибка вычисления: деление на ноль."},
+        FailureCase {"CementDensityZero", [](MixDesignState &s) { s.options.edPlotnostC = "0"; },
+                     Kind::Arithmetic, "Ошибка вычисления: деление на ноль."},
+        FailureCase {"CoarseDensityZero",
+                     [](MixDesignState &s) { s.options.edPlotnostSC = "0,00"; }, Kind::Arithmetic,
+                     "Ошибка вычисления: деление на ноль."},
+        FailureCase {"ZeroStrengthAndActivity",
+                     [](MixDesignState &s) {
+                         s.bns.edClassBet = "0";
+                         s.bns.edMarkCem = "0";
+                     },
+                     Kind::Arithmetic, "Ошибка вычисления: недопустимая операция."},
+        FailureCase {"NoCoarseAggregateKind",
+                     [](MixDesignState &s) { s.options.rgZapolnitel = -1; }, Kind::Refused,
+                     "Вид крупного заполнителя не выбран."}),
     caseName<FailureCase>);
 
 TEST(Failures, WorkingValuesKeepWhatEarlierStepsStored)
@@ -308,7 +323,8 @@ TEST(AirAndAsh, AreResetAtTheStartOfEveryCalculation)
     state.measure.AshContent = 150;
     const auto result = calculate(state);
     ASSERT_TRUE(std::holds_alternative<text::Report>(result));
-    EXPECT_EQ(std::get<text::Report>(result).lines, expected::linesOf(expected::initialInputReport));
+    EXPECT_EQ(std::get<text::Report>(result).lines,
+              expected::linesOf(expected::initialInputReport));
     EXPECT_EQ(state.measure.AirVolume, 0);
     EXPECT_EQ(state.measure.AshContent, 0);
 }

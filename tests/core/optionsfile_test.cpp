@@ -20,8 +20,9 @@ protected:
     void SetUp() override
     {
         m_dir = fs::temp_directory_path()
-                / ("loviz-options-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed())
-                   + "-" + testing::UnitTest::GetInstance()->current_test_info()->name());
+                / ("loviz-options-"
+                   + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-"
+                   + testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
     }
@@ -39,17 +40,14 @@ protected:
         return {std::istreambuf_iterator<char>(in), {}};
     }
 
-    void write(const std::string &bytes) const
-    {
-        std::ofstream(path(), std::ios::binary) << bytes;
-    }
+    void write(const std::string &bytes) const { std::ofstream(path(), std::ios::binary) << bytes; }
 
     fs::path m_dir;
 };
 
 TEST_F(OptionsFile, DefaultsGiveTheDocumentedRecord)
 {
-    ASSERT_FALSE(mixdesign::saveOptions(OptionsForm{}, path()));
+    ASSERT_FALSE(mixdesign::saveOptions(OptionsForm {}, path()));
     const std::string bytes = bytesOf(path());
     ASSERT_EQ(bytes.size(), 48u);
     const std::string expectedItems("\1\0\0\0\1\0\0\0\1\0\0\0\1\0\0\0\1\0\0\0\0\0\0\0", 24);
@@ -101,8 +99,8 @@ TEST_F(OptionsFile, IndexesAreBroughtIntoRange)
     write(std::string(bytes.begin(), bytes.end()));
     OptionsForm form;
     ASSERT_TRUE(mixdesign::loadOptions(form, path()));
-    EXPECT_EQ(form.rgWaterproof, 1);  // last item, "нет"
-    EXPECT_EQ(form.rgFrost, -1);      // no item
+    EXPECT_EQ(form.rgWaterproof, 1); // last item, "нет"
+    EXPECT_EQ(form.rgFrost, -1);     // no item
     EXPECT_EQ(form.rgArmatyra, -1);
     EXPECT_EQ(form.rgProparka, 1);
     EXPECT_EQ(form.rgEconomy, 1);
@@ -117,7 +115,7 @@ TEST_F(OptionsFile, MissingOrShortFilesChangeNothing)
     const OptionsForm before = form;
     EXPECT_FALSE(mixdesign::loadOptions(form, path()));
 
-    const auto bytes = mixdesign::encodeOptions(mixdesign::OptionsRecord{});
+    const auto bytes = mixdesign::encodeOptions(mixdesign::OptionsRecord {});
     write(std::string(bytes.begin(), bytes.end() - 1)); // 47 bytes
     EXPECT_FALSE(mixdesign::loadOptions(form, path()));
     EXPECT_EQ(form.rgFrost, before.rgFrost);
@@ -128,7 +126,7 @@ TEST_F(OptionsFile, MissingOrShortFilesChangeNothing)
 
 TEST_F(OptionsFile, AFailedSaveLeavesTheOldFile)
 {
-    ASSERT_FALSE(mixdesign::saveOptions(OptionsForm{}, path()));
+    ASSERT_FALSE(mixdesign::saveOptions(OptionsForm {}, path()));
     const std::string old = bytesOf(path());
 
     OptionsForm bad;
@@ -147,7 +145,8 @@ TEST_F(OptionsFile, AFailedSaveLeavesTheOldFile)
         EXPECT_EQ(io->kind, text::Failure::Kind::Io);
         EXPECT_EQ(bytesOf(path()), old);
     }
-    const auto missingDir = mixdesign::saveOptions(OptionsForm{}, (m_dir / "no/such/options.slv").string());
+    const auto missingDir
+        = mixdesign::saveOptions(OptionsForm {}, (m_dir / "no/such/options.slv").string());
     ASSERT_TRUE(missingDir);
     EXPECT_NE(missingDir->message.find("Ошибка ввода-вывода"), std::string::npos);
 }

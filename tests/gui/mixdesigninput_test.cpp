@@ -11,6 +11,8 @@
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
+#include <QSpontaneKeyEvent>
 #include <QTest>
 
 QStringList qtLines(const char *report)
@@ -33,6 +35,7 @@ private Q_SLOTS:
     void typedTextsAreEchoedAndKeptForTheNextShowing();
     void failedConversionUsesNoWindowNumber();
     void closedWindowsNeverFreeTheirNumbers();
+    void aShowEventFromTheWindowSystemKeepsTypedText();
 
 private:
     // Opens the dialog through its command, lets `fill` type, then presses `key` or OK.
@@ -150,6 +153,21 @@ void MixDesignInputTest::closedWindowsNeverFreeTheirNumbers()
     runDialog([](QDialog *) {});
     QCOMPARE(area->subWindowList().size(), 1);
     QCOMPARE(area->subWindowList().front()->windowTitle(), QStringLiteral("Окно №3. Расчет БНС."));
+}
+
+void MixDesignInputTest::aShowEventFromTheWindowSystemKeepsTypedText()
+{
+    QString afterRestore;
+    runDialog([&afterRestore](QDialog *dialog) {
+        auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("edClassBet"));
+        edit->setText(QStringLiteral("30"));
+        QShowEvent restored; // as when the window is mapped again or restored
+        QSpontaneKeyEvent::setSpontaneous(&restored);
+        qApp->notify(dialog, &restored); // sendEvent() would clear the flag
+        afterRestore = edit->text();
+    });
+    QCOMPARE(afterRestore, QStringLiteral("30"));
+    QCOMPARE(lastReportLines().value(2), QStringLiteral("Проектный класс бетона по прочности B30"));
 }
 
 QTEST_MAIN(MixDesignInputTest)

@@ -19,7 +19,7 @@ void applyGradeLimit(MixDesignState &state, Prompter &prompter, AuxDialog page)
     const auto &limit = state.frostWater.MaxWCRatio;
     if (!limit)
         throw MixDesignError(Kind::Cancelled, "Предельное В/Ц не определено: марка не "
-                                              "является числом.");
+                                              "принята.");
     if (*limit < state.work.WCRatio)
         state.work.WCRatio = *limit;
 }
