@@ -2,6 +2,7 @@
 
 #include "shell/commands.h"
 #include "ui/menutoolbar.h"
+#include "ui/statushint.h"
 
 #include <QAction>
 #include <QMenu>
@@ -14,6 +15,14 @@
 namespace shell {
 
 namespace {
+
+// An entry of the popup menus, named and captioned in its own right.
+struct PopupEntry
+{
+    Command command;
+    const char *name;
+    const char *caption;
+};
 
 // One line of a menu: a command's action, or a separator with its own name.
 struct MenuLine
@@ -56,31 +65,24 @@ QMenu *addTopMenu(ui::MenuToolBar *carrier, const char *name, const QString &cap
     return menu;
 }
 
-// An entry whose popup caption differs from its main-menu caption shows the popup caption
-// while its popup submenu is open; the action stays one and the same.
-void usePopupCaptions(QMenu *submenu, const CommandActions &actions,
-                      std::initializer_list<Command> commands)
+// An entry of a popup menu: its own name and caption, running its command's action and
+// enabled whenever that action is, so it does exactly what the menu entry does.
+void addPopupEntry(QMenu *menu, const CommandActions &actions, const PopupEntry &entry)
 {
-    for (Command command : commands) {
-        const QString popupCaption = CommandActions::popupCaption(command);
-        if (popupCaption.isEmpty())
-            continue;
-        QAction *action = actions.action(command);
-        const QString menuCaption = action->text();
-        QObject::connect(submenu, &QMenu::aboutToShow, action,
-                         [action, popupCaption] { action->setText(popupCaption); });
-        QObject::connect(submenu, &QMenu::aboutToHide, action,
-                         [action, menuCaption] { action->setText(menuCaption); });
-    }
+    QAction *command = actions.action(entry.command);
+    QAction *item = menu->addAction(QString::fromUtf8(entry.caption));
+    item->setObjectName(QString::fromLatin1(entry.name));
+    item->setEnabled(command->isEnabled());
+    QObject::connect(item, &QAction::triggered, command, &QAction::trigger);
+    QObject::connect(command, &QAction::enabledChanged, item, &QAction::setEnabled);
 }
 
 QMenu *addPopupSubmenu(QMenu *popup, const CommandActions &actions, const char *name,
-                       const QString &caption, std::initializer_list<Command> commands)
+                       const QString &caption, std::initializer_list<PopupEntry> entries)
 {
     QMenu *submenu = addSubmenu(popup, name, caption);
-    for (Command command : commands)
-        submenu->addAction(actions.action(command));
-    usePopupCaptions(submenu, actions, commands);
+    for (const PopupEntry &entry : entries)
+        addPopupEntry(submenu, actions, entry);
     popup->addMenu(submenu);
     return submenu;
 }
@@ -94,6 +96,7 @@ void addButtons(QToolBar *toolbar, const CommandActions &actions,
         QWidget *button = toolbar->widgetForAction(action);
         button->setObjectName(QStringLiteral("abcToolbarButton%1").arg(++number));
         button->setFixedSize(23, 22);
+        ui::StatusHint::attach(button, actions.statusHint(command));
     }
 }
 
@@ -143,17 +146,20 @@ QMenu *createPopupMenu(const CommandActions &actions, QWidget *parent)
 {
     auto *popup = new QMenu(parent);
     popup->setObjectName(QStringLiteral("PopupMenu1"));
-    popup->addAction(actions.action(Command::OpenText));
-    popup->addAction(actions.action(Command::OpenPicture));
+    addPopupEntry(popup, actions, {Command::OpenText, "N24", "Открыть текст..."});
+    addPopupEntry(popup, actions, {Command::OpenPicture, "N25", "Открыть графику..."});
     popup->addSeparator()->setObjectName(QStringLiteral("N27"));
     addPopupSubmenu(popup, actions, "N28", QStringLiteral("Расчет БНС"),
-                    {Command::NewMix, Command::MixOptions});
+                    {{Command::NewMix, "N5", "Новый БНС..."},
+                     {Command::MixOptions, "N8", "Опции для расчета..."}});
     popup->addSeparator()->setObjectName(QStringLiteral("N29"));
     addPopupSubmenu(popup, actions, "N30", QStringLiteral("Корректирование"),
-                    {Command::CorrectStrength, Command::CorrectAggregates});
+                    {{Command::CorrectStrength, "N37", "по Ц/В и прочности..."},
+                     {Command::CorrectAggregates, "N38", "по заполнителям..."}});
     popup->addSeparator()->setObjectName(QStringLiteral("N32"));
     addPopupSubmenu(popup, actions, "N33", QStringLiteral("Стат. контроль"),
-                    {Command::AnalysedPeriod, Command::ControlledPeriod});
+                    {{Command::AnalysedPeriod, "N31", "Анализируемый период..."},
+                     {Command::ControlledPeriod, "N39", "Контролируемый период..."}});
     return popup;
 }
 

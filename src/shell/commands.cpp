@@ -60,9 +60,9 @@ QAction *createAction(const CommandEntry &entry, QWidget *mainWindow)
         action->setShortcut(QKeySequence(entry.shortcut));
     if (entry.icon)
         action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(entry.icon))));
-    const HintParts hint = splitHint(entry.hint ? QString::fromUtf8(entry.hint) : QString());
-    action->setToolTip(hint.shortHint);
-    action->setStatusTip(hint.longHint);
+    // No status tip: only the toolbar buttons carry hints, so a menu entry leaves the status
+    // bar empty.
+    action->setToolTip(splitHint(entry.hint ? QString::fromUtf8(entry.hint) : QString()).shortHint);
     mainWindow->addAction(action);
     return action;
 }
@@ -80,8 +80,11 @@ HintParts splitHint(const QString &hint)
 CommandActions::CommandActions(QWidget *mainWindow)
     : QObject(mainWindow)
 {
-    for (const CommandEntry &entry : commandTable)
+    for (const CommandEntry &entry : commandTable) {
         m_actions[entry.command] = createAction(entry, mainWindow);
+        if (entry.hint)
+            m_statusHints[entry.command] = splitHint(QString::fromUtf8(entry.hint)).longHint;
+    }
 }
 
 QAction *CommandActions::action(Command command) const
@@ -89,16 +92,10 @@ QAction *CommandActions::action(Command command) const
     return m_actions.at(command);
 }
 
-QString CommandActions::popupCaption(Command command)
+QString CommandActions::statusHint(Command command) const
 {
-    switch (command) {
-    case Command::CorrectStrength:
-        return QStringLiteral("по Ц/В и прочности...");
-    case Command::CorrectAggregates:
-        return QStringLiteral("по заполнителям...");
-    default:
-        return {};
-    }
+    const auto it = m_statusHints.find(command);
+    return it == m_statusHints.end() ? QString() : it->second;
 }
 
 } // namespace shell

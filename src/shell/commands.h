@@ -10,7 +10,7 @@ class QWidget;
 namespace shell {
 
 // The commands of the main window. Each is one action, shared by its menu entry, toolbar
-// button, shortcut and popup entries, so they all do the same thing.
+// button and shortcut; the popup entries trigger it, so they all do the same thing.
 enum class Command {
     OpenText, // "Открыть текст..."
     OpenPicture, // "Открыть графику..."
@@ -32,7 +32,7 @@ enum class Command {
 };
 
 // One QAction per command, named after its main-menu entry, with its caption, shortcut,
-// picture and hint (tooltip before the "|", status-bar text after it). The actions are
+// picture and tooltip (the short part of its toolbar button's hint, before the "|"). The actions are
 // parented to and added to the main window, so their shortcuts work wherever the menu bar and
 // the toolbar are docked or floating.
 class CommandActions : public QObject
@@ -44,12 +44,13 @@ public:
 
     QAction *action(Command command) const;
 
-    // The caption a command's entry shows in the popup menus where it differs from the
-    // main menu's caption; empty where it is the same.
-    static QString popupCaption(Command command);
+    // The long part of the hint of a command's toolbar button (the status-bar text); empty
+    // for a command without a button.
+    QString statusHint(Command command) const;
 
 private:
     std::map<Command, QAction *> m_actions;
+    std::map<Command, QString> m_statusHints;
 };
 
 // The two parts of a hint: "short|long" → tooltip "short", status text "long" (kept exactly,

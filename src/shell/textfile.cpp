@@ -5,7 +5,6 @@
 
 #include <QFile>
 
-#include <algorithm>
 #include <variant>
 
 namespace shell {
@@ -19,21 +18,6 @@ void appendDecoded(std::vector<std::string> &utf8Lines, QStringList &lines)
     for (const std::string &line : utf8Lines)
         lines.append(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
     utf8Lines.clear();
-}
-
-// The number of the line (from 1) that holds the byte at `offset` of the text to write.
-qsizetype lineAt(const std::string &text, std::size_t offset)
-{
-    return static_cast<qsizetype>(std::count(text.begin(), text.begin() + offset, '\n')) + 1;
-}
-
-// The character whose UTF-8 sequence starts at `offset`.
-QString characterAt(const std::string &text, std::size_t offset)
-{
-    const auto lead = static_cast<unsigned char>(text[offset]);
-    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    return QString::fromUtf8(text.data() + offset,
-                             static_cast<qsizetype>(std::min(length, text.size() - offset)));
 }
 
 } // namespace
@@ -70,16 +54,13 @@ TextFileContents readTextFile(const QString &path)
 
 bool writeTextFile(const QString &path, const QStringList &lines, QString *reason)
 {
-    QString all = lines.join(QStringLiteral("\r\n"));
-    if (!lines.isEmpty())
-        all += QStringLiteral("\r\n");
-    const std::string utf8 = all.toStdString();
-    const auto encoded = text::toCp1251(utf8);
-    if (const auto *error = std::get_if<text::EncodingError>(&encoded)) {
-        *reason = QStringLiteral("В строке %1 есть знак «%2», которого нет в кодировке "
-                                 "Windows-1251.")
-                      .arg(lineAt(utf8, error->byte))
-                      .arg(characterAt(utf8, error->byte));
+    std::vector<std::string> utf8Lines;
+    utf8Lines.reserve(static_cast<std::size_t>(lines.size()));
+    for (const QString &line : lines)
+        utf8Lines.push_back(line.toStdString());
+    const auto encoded = text::encodeLines(utf8Lines);
+    if (const auto *error = std::get_if<text::LineEncodingError>(&encoded)) {
+        *reason = QString::fromStdString(error->message());
         return false;
     }
     const std::string &bytes = std::get<std::string>(encoded);

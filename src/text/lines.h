@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace text {
@@ -24,5 +25,17 @@ private:
 };
 
 std::vector<std::string> splitLines(std::string_view text);
+
+// A line that Windows-1251 cannot hold: its number (from 1) and the first such character.
+struct LineEncodingError
+{
+    std::size_t line = 0;
+    std::string character; // UTF-8
+    std::string message() const;
+};
+
+// The bytes of a text file holding these UTF-8 lines: each line in Windows-1251 followed by
+// CR LF. Nothing comes out if any character cannot be encoded.
+std::variant<std::string, LineEncodingError> encodeLines(const std::vector<std::string> &lines);
 
 } // namespace text

@@ -56,3 +56,33 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<SplitCase> &test) { return test.param.name; });
 
 } // namespace
+
+namespace {
+
+TEST(EncodeLines, EveryLineEndsInCrLf)
+{
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{}, ""},
+        {{""}, "\r\n"},
+        {{"", ""}, "\r\n\r\n"},
+        {{"Окно", "a\tb"}, "\xCE\xEA\xED\xEE\r\na\tb\r\n"},
+        {{"\xC2\x98"}, "\x98\r\n"},
+    };
+    for (const auto &[lines, bytes] : cases) {
+        const auto encoded = text::encodeLines(lines);
+        ASSERT_TRUE(std::holds_alternative<std::string>(encoded));
+        EXPECT_EQ(std::get<std::string>(encoded), bytes);
+    }
+}
+
+TEST(EncodeLines, NamesTheLineAndTheCharacterItCannotHold)
+{
+    const auto encoded = text::encodeLines({"первая", "сумма ∑ x", "третья"});
+    ASSERT_TRUE(std::holds_alternative<text::LineEncodingError>(encoded));
+    const auto error = std::get<text::LineEncodingError>(encoded);
+    EXPECT_EQ(error.line, 2u);
+    EXPECT_EQ(error.character, "∑");
+    EXPECT_EQ(error.message(), "В строке 2 есть знак «∑», которого нет в кодировке Windows-1251.");
+}
+
+} // namespace

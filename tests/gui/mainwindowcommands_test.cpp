@@ -88,38 +88,42 @@ void MainWindowCommandsTest::everyCommandIsOneAction_data()
     QTest::addColumn<QString>("shortcut");
     QTest::addColumn<QString>("button"); // toolbar button, or empty
     QTest::addColumn<QString>("popupSubmenu"); // "" = not in the popups, "-" = top level
+    QTest::addColumn<QString>("popupName");
     QTest::addColumn<QString>("popupCaption");
 
     auto row = [](const char *name, Command command, const char *caption, const char *shortcut,
-                  const char *button, const char *submenu, const char *popupCaption) {
+                  const char *button, const char *submenu = "", const char *popupName = "",
+                  const char *popupCaption = "") {
         QTest::newRow(name) << command << QString::fromLatin1(name) << QString::fromUtf8(caption)
                             << QString::fromLatin1(shortcut) << QString::fromLatin1(button)
-                            << QString::fromLatin1(submenu) << QString::fromUtf8(popupCaption);
+                            << QString::fromLatin1(submenu) << QString::fromLatin1(popupName)
+                            << QString::fromUtf8(popupCaption);
     };
-    row("N2", Command::OpenText, "Открыть текст...", "Ctrl+N", "abcToolbarButton1", "-",
+    row("N2", Command::OpenText, "Открыть текст...", "Ctrl+N", "abcToolbarButton1", "-", "N24",
         "Открыть текст...");
     row("N21", Command::OpenPicture, "Открыть графику...", "Ctrl+G", "abcToolbarButton2", "-",
-        "Открыть графику...");
-    row("N3", Command::Save, "Сохранить...", "Ctrl+S", "abcToolbarButton3", "", "");
-    row("N7", Command::Print, "Печать...", "Ctrl+P", "", "", "");
-    row("N9", Command::Close, "Закрыть", "", "", "", "");
-    row("N20", Command::Cascade, "Каскад", "", "", "", "");
-    row("N23", Command::Tile, "Мозаика", "", "", "", "");
-    row("N35", Command::NextWindow, "Следующее", "Ctrl+F1", "", "", "");
-    row("N36", Command::PreviousWindow, "Предыдущее", "Ctrl+F2", "", "", "");
-    row("N12", Command::NewMix, "Новый БНС...", "Ctrl+Alt+A", "abcToolbarButton4", "N28",
+        "N25", "Открыть графику...");
+    row("N3", Command::Save, "Сохранить...", "Ctrl+S", "abcToolbarButton3");
+    row("N7", Command::Print, "Печать...", "Ctrl+P", "");
+    row("N9", Command::Close, "Закрыть", "", "");
+    row("N20", Command::Cascade, "Каскад", "", "");
+    row("N23", Command::Tile, "Мозаика", "", "");
+    row("N35", Command::NextWindow, "Следующее", "Ctrl+F1", "");
+    row("N36", Command::PreviousWindow, "Предыдущее", "Ctrl+F2", "");
+    row("N12", Command::NewMix, "Новый БНС...", "Ctrl+Alt+A", "abcToolbarButton4", "N28", "N5",
         "Новый БНС...");
-    row("N18", Command::MixOptions, "Опции для расчета...", "", "", "N28", "Опции для расчета...");
+    row("N18", Command::MixOptions, "Опции для расчета...", "", "", "N28", "N8",
+        "Опции для расчета...");
     row("correct_Rb", Command::CorrectStrength, "по Ц/В и прочности бетона...", "Ctrl+Alt+B",
-        "abcToolbarButton5", "N30", "по Ц/В и прочности...");
+        "abcToolbarButton5", "N30", "N37", "по Ц/В и прочности...");
     row("correct_W_Zap", Command::CorrectAggregates, "по гранулометрии и влажности заполнителей...",
-        "Ctrl+Alt+C", "abcToolbarButton6", "N30", "по заполнителям...");
+        "Ctrl+Alt+C", "abcToolbarButton6", "N30", "N38", "по заполнителям...");
     row("Period_analiz", Command::AnalysedPeriod, "Анализируемый период...", "Ctrl+Alt+D",
-        "abcToolbarButton7", "N33", "Анализируемый период...");
+        "abcToolbarButton7", "N33", "N31", "Анализируемый период...");
     row("Period_Control", Command::ControlledPeriod, "Контролируемый период...", "Ctrl+Alt+E",
-        "abcToolbarButton8", "N33", "Контролируемый период...");
-    row("N15", Command::Help, "Помощь", "F1", "", "", "");
-    row("N17", Command::About, "О программе...", "", "", "", "");
+        "abcToolbarButton8", "N33", "N39", "Контролируемый период...");
+    row("N15", Command::Help, "Помощь", "F1", "");
+    row("N17", Command::About, "О программе...", "", "");
 }
 
 void MainWindowCommandsTest::everyCommandIsOneAction()
@@ -130,6 +134,7 @@ void MainWindowCommandsTest::everyCommandIsOneAction()
     QFETCH(QString, shortcut);
     QFETCH(QString, button);
     QFETCH(QString, popupSubmenu);
+    QFETCH(QString, popupName);
     QFETCH(QString, popupCaption);
 
     QAction *action = m_window->action(command);
@@ -161,19 +166,25 @@ void MainWindowCommandsTest::everyCommandIsOneAction()
         QCOMPARE(triggered.size(), ++expected);
     }
 
+    // Each popup entry has its own name and caption, triggers the command's action and is
+    // enabled with it.
     for (QMenu *popup : {m_window->popupMenu(), m_report->popupMenu()}) {
         QVERIFY(popup);
-        QAction *entry = findIn(popup, name);
-        QCOMPARE(entry, popupSubmenu.isEmpty() ? nullptr : action);
-        if (!entry)
+        QVERIFY(!findIn(popup, name));
+        if (popupSubmenu.isEmpty())
             continue;
         QMenu *holder
             = popupSubmenu == QLatin1String("-") ? popup : popup->findChild<QMenu *>(popupSubmenu);
-        QVERIFY(holder && holder->actions().contains(action));
-        holder->popup(QPoint(10, 10));
-        QCOMPARE(action->text(), popupCaption);
-        holder->hide();
-        QCOMPARE(action->text(), caption);
+        QVERIFY(holder);
+        QAction *entry = findIn(holder, popupName);
+        QVERIFY(entry && holder->actions().contains(entry));
+        QCOMPARE(entry->text(), popupCaption);
+        QCOMPARE(entry->isEnabled(), action->isEnabled());
+        action->setEnabled(!action->isEnabled());
+        QCOMPARE(entry->isEnabled(), action->isEnabled());
+        action->setEnabled(!action->isEnabled());
+        entry->trigger();
+        QCOMPARE(triggered.size(), ++expected);
     }
 }
 
@@ -194,10 +205,10 @@ void MainWindowCommandsTest::menusHoldTheirEntriesInOrder_data()
     row("N22", "  Стат. контроль", "Period_analiz Period_Control");
     row("N14", "  Справка", "N15 N16 N17");
     // The popups of the main window and of a report window.
-    row("PopupMenu1", "", "N2 N21 N27 N28 N29 N30 N32 N33");
-    row("N28", "Расчет БНС", "N12 N18");
-    row("N30", "Корректирование", "correct_Rb correct_W_Zap");
-    row("N33", "Стат. контроль", "Period_analiz Period_Control");
+    row("PopupMenu1", "", "N24 N25 N27 N28 N29 N30 N32 N33");
+    row("N28", "Расчет БНС", "N5 N8");
+    row("N30", "Корректирование", "N37 N38");
+    row("N33", "Стат. контроль", "N31 N39");
 }
 
 void MainWindowCommandsTest::menusHoldTheirEntriesInOrder()
@@ -303,6 +314,14 @@ void MainWindowCommandsTest::hintOfSecondButtonKeepsItsLeadingBlank()
     QTRY_COMPARE(status->currentMessage(),
                  QStringLiteral("Расчет нового базового номинального состава (БНС) бетона."));
     QCOMPARE(fourth->toolTip(), QStringLiteral("Расчет БНС"));
+
+    // A menu entry has no hint of its own: the status bar stays empty over it.
+    QTest::mouseMove(m_window->mdiArea()->viewport(), QPoint(5, 5));
+    QTRY_COMPARE(status->currentMessage(), QString());
+    QAction *save = m_window->action(Command::Save);
+    save->hover();
+    save->showStatusText(m_window.get());
+    QCOMPARE(status->currentMessage(), QString());
 }
 
 void MainWindowCommandsTest::closeEndsWithReportWindowsOpen()
