@@ -52,7 +52,6 @@ TfmAbout::TfmAbout(QWidget *parent)
     picture->setPixmap(programPicture(QSize(160, 120)));
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture->setGeometry(margin, margin, 164, 124);
-    addTexts();
 
     abcRotLabel1->setObjectName(QStringLiteral("abcRotLabel1"));
     QFont font(QStringLiteral("Arial"), 20);
@@ -62,6 +61,7 @@ TfmAbout::TfmAbout(QWidget *parent)
     abcRotLabel1->setDepth(2);
     abcRotLabel1->resize(abcRotLabel1->sizeHint());
     abcRotLabel1->move(margin, clientHeight - margin - abcRotLabel1->height());
+    addTexts();
 
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(clientWidth - margin - 90, clientHeight - margin - 30, 90, 30);
@@ -85,20 +85,22 @@ void TfmAbout::addTexts()
                            "железобетона."),
             left, bottom + 10, width);
 
-    const int wide = clientWidth - 2 * margin;
+    // The feature texts stand right of the turning label's square, which it sweeps whole.
+    const int besideLabel = 2 * margin + abcRotLabel1->width();
+    const int wide = clientWidth - besideLabel - margin;
     bottom = addText(this,
                      QStringLiteral("Расчет базового номинального состава бетона с учетом "
                                     "морозостойкости, водонепроницаемости, тепловлажностной "
                                     "обработки и технологических приемов экономии цемента."),
-                     margin, 2 * margin + 124, wide);
+                     besideLabel, 2 * margin + 124, wide);
     bottom = addText(this,
                      QStringLiteral("Корректирование состава бетона по прочности и по "
                                     "влажности и гранулометрии заполнителей."),
-                     margin, bottom + 4, wide);
+                     besideLabel, bottom + 4, wide);
     addText(this,
             QStringLiteral("Статистический контроль прочности бетона: анализируемый период и "
                            "контрольная карта."),
-            margin, bottom + 4, wide);
+            besideLabel, bottom + 4, wide);
 }
 
 void TfmAbout::Timer1Timer()

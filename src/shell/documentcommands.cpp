@@ -91,6 +91,7 @@ void DocumentCommands::print()
         return;
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    m_printer->setDocName(window->windowTitle());
     if (!PrintDialog1) {
         PrintDialog1 = new QPrintDialog(m_printer.get(), m_dialogParent);
         PrintDialog1->setObjectName(QStringLiteral("PrintDialog1"));
@@ -101,7 +102,9 @@ void DocumentCommands::print()
 
 TForm1 *DocumentCommands::openTextFile(const QString &path)
 {
-    if (path.isEmpty() || !QFileInfo::exists(path))
+    // A folder is no file of that name: nothing happens, as for a name that does not exist.
+    const QFileInfo file(path);
+    if (path.isEmpty() || !file.exists() || file.isDir())
         return nullptr;
     TForm1 *window = m_windows.createReportWindow();
     const int number = m_windows.nextWindowNumber();
@@ -139,6 +142,10 @@ QString DocumentCommands::fileNameFromCaption(const QString &caption)
     QString name = caption;
     for (const QChar c : QStringLiteral("/\\:*?\"<>|"))
         name.replace(c, QLatin1Char('_'));
+    // A file name holds at most 255 bytes; an opened file's caption holds a whole path.
+    constexpr qsizetype maxBytes = 255;
+    while (name.toLocal8Bit().size() > maxBytes)
+        name.chop(name.size() >= 2 && name.at(name.size() - 1).isLowSurrogate() ? 2 : 1);
     return name;
 }
 

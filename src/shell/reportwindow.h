@@ -18,8 +18,9 @@ namespace shell {
 //
 // The lines come back exactly as they were set, so opening and saving a file changes none of
 // its bytes. The text control would split a line at a carriage return that has no line feed
-// after it, so such a CR is shown as the return symbol ⏎ (U+23CE: the installed fonts have it,
-// Windows-1251 has not, so an opened file never contains it) and given back as a CR.
+// after it, so such a CR is held as a private-use character (U+E00D, shown as an empty box)
+// and given back as a CR. Windows-1251 has no such character, so no file brings one, and a
+// user cannot type it: what the user types is saved as typed.
 class TForm1 : public QMdiSubWindow
 {
     Q_OBJECT
@@ -42,8 +43,8 @@ public:
     void setPopupMenu(QMenu *menu);
     QMenu *popupMenu() const { return PopupMenu1; }
 
-    // How a carriage return inside a line is shown.
-    static constexpr QChar carriageReturnSymbol = QChar(0x23CE);
+    // How a carriage return inside a line is held in the text control.
+    static constexpr QChar carriageReturnSymbol = QChar(0xE00D);
 
 private:
     void showPopupMenu(QPoint position);

@@ -272,13 +272,18 @@ void DocumentCommandsTest::withoutActiveReportWindowNothingHappens()
 
 void DocumentCommandsTest::readErrorKeepsTheNumberedWindow()
 {
+    // A folder is not a file: nothing happens and no number is used.
     QDir(m_dir->path()).mkdir(QStringLiteral("folder"));
-    const QString folder = m_dir->filePath(QStringLiteral("folder"));
+    QVERIFY(!m_commands->openTextFile(m_dir->filePath(QStringLiteral("folder"))));
+    QCOMPARE(m_mainWindow->reportWindows().windowCounter(), 0);
+
+    // This file opens, but reading it fails at once.
+    const QString unreadable = QStringLiteral("/proc/self/mem");
     const auto message = expectMessage();
-    TForm1 *window = m_commands->openTextFile(folder);
+    TForm1 *window = m_commands->openTextFile(unreadable);
     QVERIFY(window);
-    QCOMPARE(mainText(message), QStringLiteral("Ошибка при чтении файла «%1».").arg(folder));
-    QCOMPARE(window->windowTitle(), QStringLiteral("Окно №1. ") + folder);
+    QCOMPARE(mainText(message), QStringLiteral("Ошибка при чтении файла «%1».").arg(unreadable));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Окно №1. ") + unreadable);
     QCOMPARE(window->lines(), QStringList());
     QCOMPARE(m_mainWindow->mdiArea()->subWindowList().size(), 1);
 }

@@ -2,6 +2,7 @@
 #include "mixdesign/inputdialog.h"
 #include "shell/reportwindow.h"
 #include "shell/reportwindows.h"
+#include "ui/maskededit.h"
 
 #include "expectedreports.h"
 #include "modalhelper.h"
@@ -36,6 +37,8 @@ private Q_SLOTS:
     void failedConversionUsesNoWindowNumber();
     void closedWindowsNeverFreeTheirNumbers();
     void aShowEventFromTheWindowSystemKeepsTypedText();
+    void masksTranslateToQt();
+    void editsHaveTheirMasksAndInitialTexts();
 
 private:
     // Opens the dialog through its command, lets `fill` type, then presses `key` or OK.
@@ -168,6 +171,45 @@ void MixDesignInputTest::aShowEventFromTheWindowSystemKeepsTypedText()
     });
     QCOMPARE(afterRestore, QStringLiteral("30"));
     QCOMPARE(lastReportLines().value(2), QStringLiteral("Проектный класс бетона по прочности B30"));
+}
+
+void MixDesignInputTest::masksTranslateToQt()
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"0,00;1; ", "9,99; "}, {"0,00;1;*", "9,99;*"}, {"000;1; ", "999; "},
+        {"9,0;0;_", "0,9;_"},   {"00", "99; "},         {"", ""},
+    };
+    for (const auto &[mask, qt] : cases)
+        QCOMPARE(ui::qtInputMask(QString::fromLatin1(mask)), QString::fromLatin1(qt));
+}
+
+void MixDesignInputTest::editsHaveTheirMasksAndInitialTexts()
+{
+    struct Edit
+    {
+        const char *name;
+        const char *qtMask;
+        const char *text;
+    };
+    const Edit edits[] = {
+        {"edYdoboykl", "", "0"},     {"edMarkCem", "999", "500"}, {"edClassBet", "", "20"},
+        {"edNGCT", "99", "28"},      {"edMkr_P", "9,9", "2,0"},   {"edNPl_P", "9,99", "1,40"},
+        {"edPr_P", "9,9", "1,0"},    {"edNKr_Sc", "", "20"},      {"edNPl_Sc", "9,99", "1,35"},
+        {"edPr_Sc", "9,9", "0,5"},
+    };
+    runDialog([&edits](QDialog *dialog) {
+        for (const Edit &e : edits) {
+            auto *edit = dialog->findChild<QLineEdit *>(QString::fromLatin1(e.name));
+            QVERIFY2(edit, e.name);
+            QCOMPARE(edit->inputMask(), QString::fromLatin1(e.qtMask));
+            QCOMPARE(edit->text(), QString::fromUtf8(e.text));
+        }
+        auto *grade = dialog->findChild<QLineEdit *>(QStringLiteral("edMarkCem"));
+        grade->setFocus();
+        grade->selectAll();
+        QTest::keyClicks(grade, QStringLiteral("12345"));
+        QCOMPARE(grade->text(), QStringLiteral("123")); // three digits at most
+    });
 }
 
 QTEST_MAIN(MixDesignInputTest)
