@@ -19,10 +19,6 @@ RadioGroup::RadioGroup(const QString &name, const QString &caption, const QStrin
         m_buttons->addButton(button, i);
         layout->addWidget(button);
     }
-    connect(m_buttons, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-        if (checked)
-            Q_EMIT itemIndexChanged(id);
-    });
 }
 
 int RadioGroup::itemIndex() const

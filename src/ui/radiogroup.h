@@ -21,9 +21,6 @@ public:
     int count() const;
     QRadioButton *button(int index) const;
 
-Q_SIGNALS:
-    void itemIndexChanged(int index);
-
 private:
     QButtonGroup *m_buttons;
 };
