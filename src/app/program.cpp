@@ -1,6 +1,7 @@
 #include "app/program.h"
 
-#include <QAction>
+#include "shell/reportwindows.h"
+
 #include <QCoreApplication>
 
 namespace app {
@@ -14,14 +15,14 @@ Program::Program()
 
 Program::Program(const QStringList &arguments)
     : m_splash(shell::showSplash(arguments, QCoreApplication::applicationFilePath()))
-    , m_mixDesign(m_mainWindow.reportWindows(), &m_mainWindow)
+    , m_mixDesign(subsystemHost())
     , m_about(std::make_unique<shell::TfmAbout>(&m_mainWindow))
     , m_documents(m_mainWindow.mdiArea(), m_mainWindow.reportWindows(), &m_mainWindow)
     , m_help(std::make_unique<shell::HelpViewer>(&m_mainWindow))
 {
     m_help->serveDialogsOf(&m_mainWindow);
-    connectCommands();
-    disableCommandsToCome();
+    offerShellCommands();
+    m_mixDesign.offerCommands(subsystemHost());
 }
 
 Program::~Program()
@@ -36,22 +37,27 @@ void Program::show()
         m_splash->raise();
 }
 
-void Program::connectCommands()
+ui::SubsystemHost Program::subsystemHost()
 {
-    QObject::connect(m_mainWindow.action(Command::NewMix), &QAction::triggered, &m_mainWindow,
-                     [this] { m_mixDesign.showInputDialog(); });
-    QObject::connect(m_mainWindow.action(Command::MixOptions), &QAction::triggered,
-                     &m_mainWindow, [this] { m_mixDesign.showOptionsDialog(); });
-    QObject::connect(m_mainWindow.action(Command::About), &QAction::triggered, &m_mainWindow,
-                     [this] { m_about->exec(); });
-    QObject::connect(m_mainWindow.action(Command::OpenText), &QAction::triggered, &m_documents,
-                     &shell::DocumentCommands::openText);
-    QObject::connect(m_mainWindow.action(Command::Save), &QAction::triggered, &m_documents,
-                     &shell::DocumentCommands::save);
-    QObject::connect(m_mainWindow.action(Command::Print), &QAction::triggered, &m_documents,
-                     &shell::DocumentCommands::print);
-    QObject::connect(m_mainWindow.action(Command::Help), &QAction::triggered, &m_mainWindow,
-                     [this] { showHelpContents(); });
+    ui::SubsystemHost host;
+    host.dialogParent = &m_mainWindow;
+    host.showReport = [this](const common::Report &report) {
+        m_mainWindow.reportWindows().show(report);
+    };
+    host.offerCommand = [this](Command command, std::function<void()> run) {
+        m_mainWindow.offerCommand(command, std::move(run));
+    };
+    return host;
+}
+
+void Program::offerShellCommands()
+{
+    m_mainWindow.offerCommand(Command::About, [this] { m_about->exec(); });
+    m_mainWindow.offerCommand(Command::OpenText, [this] { m_documents.openText(); });
+    m_mainWindow.offerCommand(Command::Save, [this] { m_documents.save(); });
+    m_mainWindow.offerCommand(Command::Print, [this] { m_documents.print(); });
+    m_mainWindow.offerCommand(Command::Help, [this] { showHelpContents(); },
+                              shell::TfmForm1::AfterCommand::LeaveFocus);
 }
 
 // "Помощь" always opens the contents: the main window's help context goes to 0 first.
@@ -59,15 +65,6 @@ void Program::showHelpContents()
 {
     m_mainWindow.setHelpContext(0);
     m_help->showContents();
-}
-
-// The commands whose dialogs are not part of the program yet stay visible but disabled.
-void Program::disableCommandsToCome()
-{
-    for (Command command :
-         {Command::OpenPicture, Command::CorrectStrength,
-          Command::CorrectAggregates, Command::AnalysedPeriod, Command::ControlledPeriod})
-        m_mainWindow.action(command)->setEnabled(false);
 }
 
 } // namespace app

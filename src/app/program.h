@@ -6,6 +6,7 @@
 #include "shell/helpviewer.h"
 #include "shell/mainwindow.h"
 #include "shell/splash.h"
+#include "ui/subsystemhost.h"
 
 #include <QPointer>
 
@@ -14,8 +15,8 @@
 namespace app {
 
 // The whole program: the splash, the main window, then every dialog once, in the start-up
-// order, with the main window's commands connected to them. Members are destroyed in reverse
-// order, so the dialogs go before the main window that parents them.
+// order, each subsystem offering its own commands to the main window. Members are destroyed in
+// reverse order, so the dialogs go before the main window that parents them.
 class Program
 {
 public:
@@ -39,9 +40,9 @@ public:
     shell::TabcsfSplash *splash() const { return m_splash; }
 
 private:
-    void connectCommands();
+    ui::SubsystemHost subsystemHost();
+    void offerShellCommands();
     void showHelpContents();
-    void disableCommandsToCome();
 
     QPointer<shell::TabcsfSplash> m_splash;
     shell::TfmForm1 m_mainWindow;

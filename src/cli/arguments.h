@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace cli {
@@ -12,9 +14,16 @@ struct Arguments
     std::vector<std::pair<std::string, std::string>> controls; // NAME=TEXT, in order
     std::string optionsFile;
     bool cp1251 = false;
+    bool help = false;
 };
 
 // Exit codes: a report on stdout, a calculation that produced nothing, bad usage.
 enum ExitCode { Success = 0, NoReport = 1, BadUsage = 2 };
+
+// Takes the arguments apart (without the program's name); the reason when they make no sense.
+// A TEXT must be valid UTF-8 without line breaks or other control characters: an edit holds
+// one line of printable text.
+std::optional<Arguments> parseArguments(const std::vector<std::string> &arguments,
+                                        std::string &why);
 
 } // namespace cli

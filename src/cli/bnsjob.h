@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/arguments.h"
-#include "text/report.h"
+#include "common/report.h"
 
 #include <iosfwd>
 #include <optional>
@@ -12,6 +12,6 @@ namespace cli {
 // given, runs the calculation answering every auxiliary dialog with OK (their messages go to
 // `errors`), and returns the report, or nothing after writing the reason to `errors`.
 // Returns BadUsage through `code` for an unknown control name or a bad value.
-std::optional<text::Report> runBns(const Arguments &args, std::ostream &errors, ExitCode &code);
+std::optional<common::Report> runBns(const Arguments &args, std::ostream &errors, ExitCode &code);
 
 } // namespace cli

@@ -1,12 +1,16 @@
 // loviz-calc: the program's calculations from the command line, printing the report that the
 // desktop program would put into its first report window.
 
-#include "cli/bnsjob.h"
 #include "cli/arguments.h"
-#include "text/cp1251.h"
+#include "cli/bnsjob.h"
+#include "text/lines.h"
 
+#include <cerrno>
+#include <clocale>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
-#include <string_view>
 
 namespace {
 
@@ -25,34 +29,34 @@ int badUsage(const std::string &why)
     return cli::BadUsage;
 }
 
-// Writes to stdout; false, with the reason on stderr, when it cannot be written.
-bool writeOut(const std::string &text)
+// Writes to stdout; false, with the reason on stderr, when it cannot be written (a full disk,
+// a pipe closed by the reader).
+bool writeOut(const std::string &bytes)
 {
-    std::cout << text << std::flush;
-    if (std::cout)
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size()
+        && std::fflush(stdout) == 0)
         return true;
-    std::cerr << "loviz-calc: отчет не удалось записать в стандартный вывод\n";
+    const int error = errno;
+    std::cerr << "loviz-calc: отчет не удалось записать в стандартный вывод: "
+              << std::strerror(error) << '\n';
     return false;
 }
 
 // Writes the caption of window 1 and the lines; false when a line cannot be encoded or
 // written.
-bool printReport(const text::Report &report, bool cp1251)
+bool printReport(const common::Report &report, bool cp1251)
 {
-    std::string out = report.caption(1) + '\n';
-    for (const std::string &line : report.lines)
-        out += line + '\n';
-    if (!cp1251)
+    std::vector<std::string> lines{report.caption(1)};
+    lines.insert(lines.end(), report.lines.begin(), report.lines.end());
+    if (!cp1251) {
+        std::string out;
+        for (const std::string &line : lines)
+            out += line + '\n';
         return writeOut(out);
-    std::string crlf;
-    for (const char c : out) {
-        if (c == '\n')
-            crlf += '\r';
-        crlf += c;
     }
-    auto encoded = text::toCp1251(crlf);
-    if (auto *error = std::get_if<text::EncodingError>(&encoded)) {
-        std::cerr << error->message() << '\n';
+    auto encoded = text::encodeLines(lines);
+    if (auto *error = std::get_if<text::LineEncodingError>(&encoded)) {
+        std::cerr << "loviz-calc: " << error->message() << '\n';
         return false;
     }
     return writeOut(std::get<std::string>(encoded));
@@ -62,35 +66,27 @@ bool printReport(const text::Report &report, bool cp1251)
 
 int main(int argc, char *argv[])
 {
-    cli::Arguments args;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            std::cout << usage;
-            return cli::Success;
-        }
-        if (arg == "--cp1251") {
-            args.cp1251 = true;
-        } else if (arg == "--options") {
-            if (i + 1 >= argc)
-                return badUsage("после --options нужно имя файла");
-            args.optionsFile = argv[++i];
-        } else if (args.job.empty() && arg.find('=') == std::string_view::npos) {
-            args.job = arg;
-        } else if (const auto eq = arg.find('='); eq != std::string_view::npos && eq > 0) {
-            args.controls.emplace_back(arg.substr(0, eq), arg.substr(eq + 1));
-        } else {
-            return badUsage("непонятный аргумент: " + std::string(arg));
-        }
+    // System messages in the user's language; numbers never depend on it.
+    std::setlocale(LC_ALL, "");
+    // A reader that goes away is a write error like any other, not a silent death.
+    std::signal(SIGPIPE, SIG_IGN);
+
+    std::string why;
+    const auto args = cli::parseArguments(std::vector<std::string>(argv + 1, argv + argc), why);
+    if (!args)
+        return badUsage(why);
+    if (args->help) {
+        std::cout << usage;
+        return cli::Success;
     }
-    if (args.job.empty())
+    if (args->job.empty())
         return badUsage("не указан расчет");
-    if (args.job != "bns")
-        return badUsage("неизвестный расчет: " + args.job);
+    if (args->job != "bns")
+        return badUsage("неизвестный расчет: " + args->job);
 
     cli::ExitCode code = cli::Success;
-    const auto report = cli::runBns(args, std::cerr, code);
+    const auto report = cli::runBns(*args, std::cerr, code);
     if (!report)
         return code;
-    return printReport(*report, args.cp1251) ? cli::Success : cli::NoReport;
+    return printReport(*report, args->cp1251) ? cli::Success : cli::NoReport;
 }

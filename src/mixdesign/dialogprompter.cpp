@@ -1,14 +1,16 @@
 #include "mixdesign/dialogprompter.h"
 
-#include "ui/textconvert.h"
-
-#include <QApplication>
-#include <QMessageBox>
+#include "ui/modaldialog.h"
 
 namespace mixdesign {
 
+ModalResult modalResultOf(int execResult)
+{
+    return execResult == ui::ModalDialog::Ok ? ModalResult::Ok : ModalResult::Close;
+}
+
 DialogPrompter::DialogPrompter(QWidget *messageParent)
-    : m_messageParent(messageParent)
+    : m_general(messageParent)
 {}
 
 void DialogPrompter::setShower(AuxDialog dialog, std::function<ModalResult()> shower)
@@ -23,13 +25,6 @@ ModalResult DialogPrompter::show(AuxDialog dialog)
     if (it == m_showers.end())
         return ModalResult::Close;
     return it->second();
-}
-
-void DialogPrompter::message(const std::string &text)
-{
-    QWidget *parent = QApplication::activeModalWidget();
-    QMessageBox::information(parent ? parent : m_messageParent, QApplication::applicationName(),
-                             ui::toQt(text));
 }
 
 } // namespace mixdesign

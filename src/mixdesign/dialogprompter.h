@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mixdesign/core/prompter.h"
+#include "ui/dialogprompter.h"
 
 #include <functional>
 #include <map>
@@ -9,7 +10,12 @@ class QWidget;
 
 namespace mixdesign {
 
-// The desktop program's prompter: shows the real modal dialogs, and messages in a message box.
+// The modal result of a QDialog::exec(); a dialog that ended in any other way than OK counts
+// as closed.
+ModalResult modalResultOf(int execResult);
+
+// The mix design's prompter in the desktop program: shows the real modal dialogs; messages go
+// to the program's general prompter.
 class DialogPrompter : public Prompter
 {
 public:
@@ -21,10 +27,11 @@ public:
     void setShower(AuxDialog dialog, std::function<ModalResult()> shower);
 
     ModalResult show(AuxDialog dialog) override;
-    void message(const std::string &text) override;
+    void message(const std::string &text) override { m_general.message(text); }
+    std::string askValue(const std::string &prompt) override { return m_general.askValue(prompt); }
 
 private:
-    QWidget *m_messageParent;
+    ui::DialogPrompter m_general;
     std::map<AuxDialog, std::function<ModalResult()>> m_showers;
 };
 

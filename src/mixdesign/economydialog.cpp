@@ -1,7 +1,8 @@
 #include "mixdesign/economydialog.h"
 
 #include "mixdesign/core/economy.h"
-#include "mixdesign/dialogparts.h"
+#include "mixdesign/core/formfields.h"
+#include "ui/dialogparts.h"
 #include "ui/radiogroup.h"
 
 #include <QPushButton>
@@ -22,8 +23,8 @@ Teconomy::Teconomy(MixDesignState &state, Prompter &prompter, QWidget *parent)
            QStringLiteral("введение золы-унос"), QStringLiteral("введение суперпластификатора"),
            QStringLiteral("введение пластификатора")},
           this))
-    , BitBtn1(makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("OK")))
-    , BitBtn2(makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("&Close")))
+    , BitBtn1(ui::makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("OK")))
+    , BitBtn2(ui::makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("&Close")))
 {
     setObjectName(QStringLiteral("Teconomy"));
     setWindowTitle(QStringLiteral("Технологические приемы для экономии цемента"));
@@ -31,22 +32,12 @@ Teconomy::Teconomy(MixDesignState &state, Prompter &prompter, QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(rgEconomy);
-    layout->addLayout(buttonRow(BitBtn1, BitBtn2));
+    layout->addLayout(ui::buttonRow(BitBtn1, BitBtn2));
 
     setOkButton(BitBtn1);
     connect(BitBtn1, &QPushButton::clicked, this, &Teconomy::BitBtn1Click);
     connectCloseButton(BitBtn2);
-    loadFromForm();
-}
-
-void Teconomy::loadFromForm()
-{
-    rgEconomy->setItemIndex(m_state.economy.rgEconomy);
-}
-
-void Teconomy::saveToForm()
-{
-    m_state.economy.rgEconomy = rgEconomy->itemIndex();
+    bindForm(fieldsOf(m_state.economy));
 }
 
 void Teconomy::BitBtn1Click()
@@ -55,7 +46,7 @@ void Teconomy::BitBtn1Click()
     // A refusal cancels the selection (the measure dialog's result says so); the dialog itself
     // closes with OK all the same.
     if (const auto refusal = acceptEconomy(m_state, m_prompter))
-        showFailure(this, *refusal);
+        ui::showFailure(this, *refusal);
     done(Ok);
 }
 

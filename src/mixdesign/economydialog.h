@@ -22,10 +22,6 @@ class Teconomy : public ui::ModalDialog
 public:
     Teconomy(MixDesignState &state, Prompter &prompter, QWidget *parent = nullptr);
 
-protected:
-    void loadFromForm() override;
-    void saveToForm() override;
-
 private:
     void BitBtn1Click();
 

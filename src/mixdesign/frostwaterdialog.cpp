@@ -1,6 +1,8 @@
 #include "mixdesign/frostwaterdialog.h"
 
-#include "mixdesign/dialogparts.h"
+#include "mixdesign/core/formfields.h"
+#include "mixdesign/dialogprompter.h"
+#include "ui/dialogparts.h"
 #include "ui/textconvert.h"
 
 #include <QLineEdit>
@@ -10,15 +12,12 @@
 
 namespace mixdesign {
 
-using ui::fromQt;
-using ui::toQt;
-
 namespace {
 
-constexpr EditPageNames frostNames = {
+constexpr ui::EditPageNames frostNames = {
     "F", "Нормируется морозостойкость",
     "Введите нормируемую марку по морозостойкости, F", "edMarka_F", "BitBtn1", "BitBtn2"};
-constexpr EditPageNames waterproofNames = {
+constexpr ui::EditPageNames waterproofNames = {
     "W", "Нормируется водонепроницаемость",
     "Введите нормируемую марку по водонепроницаемости, W", "edW", "BitBtn3", "BitBtn4"};
 
@@ -37,8 +36,8 @@ TF_W::TF_W(FrostWaterForm &form, QWidget *parent)
     FW->setElideMode(Qt::ElideNone);
     FW->setUsesScrollButtons(false);
 
-    const EditPage frost = makeEditPage(FW, frostNames);
-    const EditPage waterproof = makeEditPage(FW, waterproofNames);
+    const ui::EditPage frost = ui::makeEditPage(FW, frostNames);
+    const ui::EditPage waterproof = ui::makeEditPage(FW, waterproofNames);
     F = frost.sheet;
     edMarka_F = frost.edit;
     BitBtn1 = frost.ok;
@@ -60,7 +59,7 @@ TF_W::TF_W(FrostWaterForm &form, QWidget *parent)
     connectCloseButton(BitBtn4);
     connect(FW, &QTabWidget::currentChanged, this, &TF_W::followPage);
     followPage(FW->currentIndex());
-    loadFromForm();
+    bindForm(fieldsOf(m_form));
 }
 
 ModalResult TF_W::showPage(GradePage page)
@@ -69,29 +68,16 @@ ModalResult TF_W::showPage(GradePage page)
     const int hidden = 1 - shown;
     FW->setCurrentIndex(shown);
     FW->setTabVisible(hidden, false);
-    (page == GradePage::Frost ? edMarka_F : edW)->setFocus();
     const int result = exec();
     FW->setTabVisible(hidden, true);
     return modalResultOf(result);
-}
-
-void TF_W::loadFromForm()
-{
-    edMarka_F->setText(toQt(m_form.edMarka_F));
-    edW->setText(toQt(m_form.edW));
-}
-
-void TF_W::saveToForm()
-{
-    m_form.edMarka_F = fromQt(edMarka_F->text());
-    m_form.edW = fromQt(edW->text());
 }
 
 void TF_W::acceptGradeOf(GradePage page)
 {
     saveToForm();
     if (const auto failure = acceptGrade(m_form, page))
-        showFailure(this, *failure);
+        ui::showFailure(this, *failure);
     done(Ok);
 }
 

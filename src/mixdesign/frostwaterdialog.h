@@ -23,10 +23,6 @@ public:
     // Shows the dialog modally on one page, the other page's tab hidden for this showing.
     ModalResult showPage(GradePage page);
 
-protected:
-    void loadFromForm() override;
-    void saveToForm() override;
-
 private:
     void acceptGradeOf(GradePage page);
     void followPage(int index);

@@ -1,8 +1,8 @@
 #include "mixdesign/inputdialog.h"
 
 #include "mixdesign/core/calculation.h"
-#include "mixdesign/dialogparts.h"
-#include "shell/reportwindows.h"
+#include "mixdesign/core/formfields.h"
+#include "ui/dialogparts.h"
 #include "ui/maskededit.h"
 #include "ui/radiogroup.h"
 #include "ui/textconvert.h"
@@ -14,15 +14,12 @@
 
 namespace mixdesign {
 
-using ui::fromQt;
-using ui::toQt;
-
-TfmBNS::TfmBNS(MixDesignState &state, Prompter &prompter, shell::ReportWindows &reports,
+TfmBNS::TfmBNS(MixDesignState &state, Prompter &prompter, common::ReportSink reports,
                QWidget *parent)
     : ModalDialog(parent)
     , m_state(state)
     , m_prompter(prompter)
-    , m_reports(reports)
+    , m_reports(std::move(reports))
     , rgYdoboykl(new ui::RadioGroup(QStringLiteral("rgYdoboykl"),
                                     QStringLiteral("Показатель удобоукладываемости"),
                                     {QStringLiteral("ОК, см"), QStringLiteral("Жесткость, сек")},
@@ -37,8 +34,8 @@ TfmBNS::TfmBNS(MixDesignState &state, Prompter &prompter, shell::ReportWindows &
     , edNKr_Sc(ui::makeEdit(this, QStringLiteral("edNKr_Sc")))
     , edNPl_Sc(ui::makeEdit(this, QStringLiteral("edNPl_Sc"), QStringLiteral("0,00;1; "), 4))
     , edPr_Sc(ui::makeEdit(this, QStringLiteral("edPr_Sc"), QStringLiteral("0,0;1; "), 3))
-    , BitBtn1(makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("OK")))
-    , BitBtn2(makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("&Close")))
+    , BitBtn1(ui::makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("OK")))
+    , BitBtn2(ui::makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("&Close")))
 {
     setObjectName(QStringLiteral("TfmBNS"));
     setWindowTitle(QStringLiteral("Данные для расчета состава бетона"));
@@ -59,44 +56,12 @@ TfmBNS::TfmBNS(MixDesignState &state, Prompter &prompter, shell::ReportWindows &
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(rgYdoboykl);
     layout->addLayout(fields);
-    layout->addLayout(buttonRow(BitBtn1, BitBtn2));
+    layout->addLayout(ui::buttonRow(BitBtn1, BitBtn2));
 
     setOkButton(BitBtn1);
     connectCloseButton(BitBtn2);
     connect(BitBtn1, &QPushButton::clicked, this, &TfmBNS::BitBtn1Click);
-    loadFromForm();
-}
-
-void TfmBNS::loadFromForm()
-{
-    const BnsForm &form = m_state.bns;
-    rgYdoboykl->setItemIndex(form.rgYdoboykl);
-    edYdoboykl->setText(toQt(form.edYdoboykl));
-    edMarkCem->setText(toQt(form.edMarkCem));
-    edClassBet->setText(toQt(form.edClassBet));
-    edNGCT->setText(toQt(form.edNGCT));
-    edMkr_P->setText(toQt(form.edMkr_P));
-    edNPl_P->setText(toQt(form.edNPl_P));
-    edPr_P->setText(toQt(form.edPr_P));
-    edNKr_Sc->setText(toQt(form.edNKr_Sc));
-    edNPl_Sc->setText(toQt(form.edNPl_Sc));
-    edPr_Sc->setText(toQt(form.edPr_Sc));
-}
-
-void TfmBNS::saveToForm()
-{
-    BnsForm &form = m_state.bns;
-    form.rgYdoboykl = rgYdoboykl->itemIndex();
-    form.edYdoboykl = fromQt(edYdoboykl->text());
-    form.edMarkCem = fromQt(edMarkCem->text());
-    form.edClassBet = fromQt(edClassBet->text());
-    form.edNGCT = fromQt(edNGCT->text());
-    form.edMkr_P = fromQt(edMkr_P->text());
-    form.edNPl_P = fromQt(edNPl_P->text());
-    form.edPr_P = fromQt(edPr_P->text());
-    form.edNKr_Sc = fromQt(edNKr_Sc->text());
-    form.edNPl_Sc = fromQt(edNPl_Sc->text());
-    form.edPr_Sc = fromQt(edPr_Sc->text());
+    bindForm(fieldsOf(m_state.bns));
 }
 
 void TfmBNS::BitBtn1Click()
@@ -104,8 +69,8 @@ void TfmBNS::BitBtn1Click()
     saveToForm();
     const MixDesignResult result = calculateMix(m_state, m_prompter);
     // A failed calculation is silent: no message, no window, no window number used.
-    if (const auto *report = std::get_if<text::Report>(&result))
-        m_reports.show(*report);
+    if (const auto *report = std::get_if<common::Report>(&result))
+        m_reports(*report);
     done(Ok);
 }
 

@@ -1,14 +1,11 @@
 #pragma once
 
+#include "common/report.h"
 #include "mixdesign/core/forms.h"
 #include "ui/modaldialog.h"
 
 class QLineEdit;
 class QPushButton;
-
-namespace shell {
-class ReportWindows;
-}
 
 namespace ui {
 class RadioGroup;
@@ -26,19 +23,15 @@ class TfmBNS : public ui::ModalDialog
     Q_OBJECT
 
 public:
-    TfmBNS(MixDesignState &state, Prompter &prompter, shell::ReportWindows &reports,
+    TfmBNS(MixDesignState &state, Prompter &prompter, common::ReportSink reports,
            QWidget *parent = nullptr);
-
-protected:
-    void loadFromForm() override;
-    void saveToForm() override;
 
 private:
     void BitBtn1Click();
 
     MixDesignState &m_state;
     Prompter &m_prompter;
-    shell::ReportWindows &m_reports;
+    common::ReportSink m_reports;
 
     ui::RadioGroup *rgYdoboykl;
     QLineEdit *edYdoboykl;

@@ -1,42 +1,38 @@
 #include "mixdesign/measuredialog.h"
 
 #include "mixdesign/core/economy.h"
-#include "mixdesign/dialogparts.h"
+#include "mixdesign/core/formfields.h"
+#include "ui/dialogparts.h"
 #include "ui/fixedtabwidget.h"
-#include "ui/textconvert.h"
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace mixdesign {
 
-using ui::fromQt;
-using ui::toQt;
-
 namespace {
 
-constexpr EditPageNames higherGrade = {
+constexpr ui::EditPageNames higherGrade = {
     "marka_cem", "Экономия цемента за счет увеличения марки цемента",
     "Введите марку цемента, М", "edMarka_C", "bbMarka_C", "BitBtn2"};
-constexpr EditPageNames longerAge = {
+constexpr ui::EditPageNames longerAge = {
     "concr_age", "Экономия цемента за счет увеличения проектного возраста",
     "Введите проектный возраст бетона, сут", "edAge", "bbAge", "BitBtn4"};
-constexpr EditPageNames airEntrainment = {
+constexpr ui::EditPageNames airEntrainment = {
     "air_addit", "Экономия цемента за счет введения введения воздухововлекающих добавок",
     "Введите рекомендованный объем вовлеченного воздуха (30...60 л.)", "edAir", "bbAir_Entr",
     "BitBtn6"};
-constexpr EditPageNames flyAsh = {
+constexpr ui::EditPageNames flyAsh = {
     "ash", "Экономия цемента за счет введения золы-унос",
     "Введите расход золы-унос, кг/ м. куб.", "edAsh", "bbAsh", "BitBtn8"};
-constexpr EditPageNames superplasticiser = {
+constexpr ui::EditPageNames superplasticiser = {
     "superplast", "Экономия цемента за счет введения суперпластификатора (типа С-3)",
     "Введите снижение водопотребности бетонной смеси, %", "edSuperplast", "bbSuperPlast",
     "BitBtn10"};
-constexpr EditPageNames plasticiser = {
+constexpr ui::EditPageNames plasticiser = {
     "plast", "Экономия цемента за счет введения пластификатора  (типа ЛСТ)",
     "Введите снижение водопотребности бетонной смеси, %", "edPlast", "bbPlastif", "BitBtn12"};
 
@@ -44,17 +40,16 @@ constexpr EditPageNames plasticiser = {
 
 const std::array<TVubor_Econ::PageBinding, 6> TVubor_Econ::s_pages = {{
     {higherGrade, &TVubor_Econ::marka_cem, &TVubor_Econ::edMarka_C, &TVubor_Econ::bbMarka_C,
-     &TVubor_Econ::BitBtn2, &MeasureForm::edMarka_C},
+     &TVubor_Econ::BitBtn2},
     {longerAge, &TVubor_Econ::concr_age, &TVubor_Econ::edAge, &TVubor_Econ::bbAge,
-     &TVubor_Econ::BitBtn4, &MeasureForm::edAge},
+     &TVubor_Econ::BitBtn4},
     {airEntrainment, &TVubor_Econ::air_addit, &TVubor_Econ::edAir, &TVubor_Econ::bbAir_Entr,
-     &TVubor_Econ::BitBtn6, &MeasureForm::edAir},
-    {flyAsh, &TVubor_Econ::ash, &TVubor_Econ::edAsh, &TVubor_Econ::bbAsh, &TVubor_Econ::BitBtn8,
-     &MeasureForm::edAsh},
+     &TVubor_Econ::BitBtn6},
+    {flyAsh, &TVubor_Econ::ash, &TVubor_Econ::edAsh, &TVubor_Econ::bbAsh, &TVubor_Econ::BitBtn8},
     {superplasticiser, &TVubor_Econ::superplast, &TVubor_Econ::edSuperplast,
-     &TVubor_Econ::bbSuperPlast, &TVubor_Econ::BitBtn10, &MeasureForm::edSuperplast},
+     &TVubor_Econ::bbSuperPlast, &TVubor_Econ::BitBtn10},
     {plasticiser, &TVubor_Econ::plast, &TVubor_Econ::edPlast, &TVubor_Econ::bbPlastif,
-     &TVubor_Econ::BitBtn12, &MeasureForm::edPlast},
+     &TVubor_Econ::BitBtn12},
 }};
 
 TVubor_Econ::TVubor_Econ(MixDesignState &state, QWidget *parent)
@@ -67,12 +62,8 @@ TVubor_Econ::TVubor_Econ(MixDesignState &state, QWidget *parent)
     setHelpContext(22);
     page->setObjectName(QStringLiteral("page"));
 
-    // The captions are long and a tab bar has one row: each tab shows its whole caption, and
-    // the bar scrolls so that the chosen one is always in full view.
-    page->setElideMode(Qt::ElideNone);
-    page->setUsesScrollButtons(true);
     for (const PageBinding &binding : s_pages) {
-        const EditPage built = makeEditPage(page, binding.names);
+        const ui::EditPage built = ui::makeEditPage(page, binding.names);
         this->*binding.sheet = built.sheet;
         this->*binding.edit = built.edit;
         this->*binding.ok = built.ok;
@@ -81,14 +72,10 @@ TVubor_Econ::TVubor_Econ(MixDesignState &state, QWidget *parent)
         connect(built.ok, &QPushButton::clicked, this, &TVubor_Econ::acceptClick);
         connectCloseButton(built.close);
     }
-    int widestTab = 0;
-    for (int i = 0; i < page->count(); ++i)
-        widestTab = std::max(widestTab, page->tabBar()->tabRect(i).width());
-    page->setMinimumWidth(widestTab + 2 * page->tabBar()->sizeHint().height());
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(page);
-    loadFromForm();
+    bindForm(fieldsOf(m_state.measure));
 }
 
 void TVubor_Econ::done(int result)
@@ -101,19 +88,7 @@ void TVubor_Econ::done(int result)
 void TVubor_Econ::activated()
 {
     activateMeasure(m_state);
-}
-
-void TVubor_Econ::loadFromForm()
-{
-    for (const PageBinding &binding : s_pages)
-        (this->*binding.edit)->setText(toQt(m_state.measure.*binding.text));
     showChosenPage();
-}
-
-void TVubor_Econ::saveToForm()
-{
-    for (const PageBinding &binding : s_pages)
-        m_state.measure.*binding.text = fromQt((this->*binding.edit)->text());
 }
 
 void TVubor_Econ::acceptClick()
@@ -121,21 +96,18 @@ void TVubor_Econ::acceptClick()
     saveToForm();
     const auto failure = acceptMeasure(m_state);
     if (failure)
-        showFailure(this, *failure);
+        ui::showFailure(this, *failure);
     // A conversion or arithmetic failure still closes with OK and keeps the mix as handed
     // over; a refusal cancels the selection.
     done(m_state.measure.modalResult == ModalResult::Close ? Close : Ok);
 }
 
-// The page of the chosen measure, its edit ready for typing and its OK pressed by Enter
-// and Esc.
+// The page of the chosen measure, its OK pressed by Enter and Esc.
 void TVubor_Econ::showChosenPage()
 {
     const int index = std::clamp(m_state.measure.page, 0, static_cast<int>(s_pages.size()) - 1);
-    const PageBinding &binding = s_pages[static_cast<std::size_t>(index)];
     page->choosePage(index);
-    setOkButton(this->*binding.ok);
-    (this->*binding.edit)->setFocus();
+    setOkButton(this->*s_pages[static_cast<std::size_t>(index)].ok);
 }
 
 } // namespace mixdesign

@@ -4,18 +4,16 @@
 #include "ui/modaldialog.h"
 
 #include <array>
-#include <string>
 
 class QLineEdit;
 class QPushButton;
 
 namespace ui {
 class FixedTabWidget;
+struct EditPageNames;
 }
 
 namespace mixdesign {
-
-struct EditPageNames;
 
 // TVubor_Econ: one page per cement-saving measure, chosen by the program (the user cannot
 // change the tab). Each showing starts from the mix as the calculation handed it over; OK
@@ -31,19 +29,16 @@ public:
 
 protected:
     void activated() override;
-    void loadFromForm() override;
-    void saveToForm() override;
 
 private:
-    // A page's controls and the field of the form its edit holds.
+    // A page's controls.
     struct PageBinding
     {
-        const EditPageNames &names;
+        const ui::EditPageNames &names;
         QWidget *TVubor_Econ::*sheet;
         QLineEdit *TVubor_Econ::*edit;
         QPushButton *TVubor_Econ::*ok;
         QPushButton *TVubor_Econ::*close;
-        std::string MeasureForm::*text;
     };
     static const std::array<PageBinding, 6> s_pages;
 

@@ -1,6 +1,5 @@
 #include "mixdesign/mixdesigndialogs.h"
 
-#include "mixdesign/dialogparts.h"
 #include "mixdesign/economydialog.h"
 #include "mixdesign/frostwaterdialog.h"
 #include "mixdesign/inputdialog.h"
@@ -10,14 +9,14 @@
 
 namespace mixdesign {
 
-MixDesignDialogs::MixDesignDialogs(shell::ReportWindows &reports, QWidget *mainWindow)
-    : m_prompter(mainWindow)
-    , m_options(new TfmOptions(m_state.options, mainWindow))
-    , m_input(new TfmBNS(m_state, m_prompter, reports, mainWindow))
-    , m_frostWater(new TF_W(m_state.frostWater, mainWindow))
-    , m_economy(new Teconomy(m_state, m_prompter, mainWindow))
-    , m_measure(new TVubor_Econ(m_state, mainWindow))
-    , m_steamCuring(new TfmTVO(m_state.steamCuring, m_state.work, mainWindow))
+MixDesignDialogs::MixDesignDialogs(const ui::SubsystemHost &host)
+    : m_prompter(host.dialogParent)
+    , m_options(new TfmOptions(m_state.options, host.dialogParent))
+    , m_input(new TfmBNS(m_state, m_prompter, host.showReport, host.dialogParent))
+    , m_frostWater(new TF_W(m_state.frostWater, host.dialogParent))
+    , m_economy(new Teconomy(m_state, m_prompter, host.dialogParent))
+    , m_measure(new TVubor_Econ(m_state, host.dialogParent))
+    , m_steamCuring(new TfmTVO(m_state.steamCuring, m_state.work, host.dialogParent))
 {
     connectPrompter();
 }
@@ -30,6 +29,12 @@ MixDesignDialogs::~MixDesignDialogs()
     delete m_frostWater;
     delete m_input;
     delete m_options;
+}
+
+void MixDesignDialogs::offerCommands(const ui::SubsystemHost &host)
+{
+    host.offerCommand(ui::Command::NewMix, [this] { showInputDialog(); });
+    host.offerCommand(ui::Command::MixOptions, [this] { showOptionsDialog(); });
 }
 
 void MixDesignDialogs::showInputDialog()

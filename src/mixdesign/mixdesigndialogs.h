@@ -2,12 +2,7 @@
 
 #include "mixdesign/core/forms.h"
 #include "mixdesign/dialogprompter.h"
-
-class QWidget;
-
-namespace shell {
-class ReportWindows;
-}
+#include "ui/subsystemhost.h"
 
 namespace mixdesign {
 
@@ -19,12 +14,13 @@ class TfmOptions;
 class TfmTVO;
 
 // The mix design's dialogs, created once at start-up in the program's order, with the state
-// they share for the whole run. Its prompter shows the auxiliary dialogs to the calculation.
-// It must be destroyed before the main window, which parents the dialogs.
+// they share for the whole run. Its prompter shows the auxiliary dialogs to the calculation;
+// its reports go where the host says. It must be destroyed before the main window, which
+// parents the dialogs.
 class MixDesignDialogs
 {
 public:
-    MixDesignDialogs(shell::ReportWindows &reports, QWidget *mainWindow);
+    explicit MixDesignDialogs(const ui::SubsystemHost &host);
     ~MixDesignDialogs();
     MixDesignDialogs(const MixDesignDialogs &) = delete;
     MixDesignDialogs &operator=(const MixDesignDialogs &) = delete;
@@ -37,7 +33,8 @@ public:
     TVubor_Econ *measureDialog() const { return m_measure; }
     TfmTVO *steamCuringDialog() const { return m_steamCuring; }
 
-    // The commands of the main window.
+    // "Новый БНС..." and "Опции для расчета...".
+    void offerCommands(const ui::SubsystemHost &host);
     void showInputDialog();
     void showOptionsDialog();
 

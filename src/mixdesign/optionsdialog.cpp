@@ -1,7 +1,8 @@
 #include "mixdesign/optionsdialog.h"
 
 #include "mixdesign/core/optionsfile.h"
-#include "mixdesign/dialogparts.h"
+#include "mixdesign/core/formfields.h"
+#include "ui/dialogparts.h"
 #include "ui/maskededit.h"
 #include "ui/radiogroup.h"
 #include "ui/textconvert.h"
@@ -14,9 +15,6 @@
 #include <QVBoxLayout>
 
 namespace mixdesign {
-
-using ui::fromQt;
-using ui::toQt;
 
 namespace {
 
@@ -52,9 +50,9 @@ TfmOptions::TfmOptions(OptionsForm &form, QWidget *parent)
     , edPlotnostP(densityEdit(this, "edPlotnostP", "0,00;1;*"))
     , edPlotnostSC(densityEdit(this, "edPlotnostSC", "0,00;1; "))
     , edTemperatyr(ui::makeEdit(this, QStringLiteral("edTemperatyr")))
-    , BitBtn1(makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("OK")))
-    , BitBtn2(makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("&Close")))
-    , BitBtn3(makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Сохранить опции")))
+    , BitBtn1(ui::makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("OK")))
+    , BitBtn2(ui::makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("&Close")))
+    , BitBtn3(ui::makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Сохранить опции")))
 {
     setObjectName(QStringLiteral("TfmOptions"));
     setWindowTitle(QStringLiteral("Опции для расчета БНС"));
@@ -74,7 +72,7 @@ TfmOptions::TfmOptions(OptionsForm &form, QWidget *parent)
     edits->addRow(QStringLiteral("Истин. плотность щебня , г/см. куб."), edPlotnostSC);
     edits->addRow(QStringLiteral("Температура бетонной смеси, град."), edTemperatyr);
 
-    auto *buttons = buttonRow(BitBtn1, BitBtn2);
+    auto *buttons = ui::buttonRow(BitBtn1, BitBtn2);
     buttons->insertWidget(0, BitBtn3);
 
     auto *layout = new QVBoxLayout(this);
@@ -83,11 +81,10 @@ TfmOptions::TfmOptions(OptionsForm &form, QWidget *parent)
     layout->addLayout(buttons);
 
     setOkButton(BitBtn1);
-    BitBtn3->setAutoDefault(false);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { done(Ok); });
     connectCloseButton(BitBtn2);
     connect(BitBtn3, &QPushButton::clicked, this, &TfmOptions::BitBtn3Click);
-    loadFromForm();
+    bindForm(fieldsOf(m_form));
 }
 
 void TfmOptions::activated()
@@ -97,39 +94,11 @@ void TfmOptions::activated()
     loadOptions(m_form, optionsFileName);
 }
 
-void TfmOptions::loadFromForm()
-{
-    rgWaterproof->setItemIndex(m_form.rgWaterproof);
-    rgFrost->setItemIndex(m_form.rgFrost);
-    rgArmatyra->setItemIndex(m_form.rgArmatyra);
-    rgProparka->setItemIndex(m_form.rgProparka);
-    rgEconomy->setItemIndex(m_form.rgEconomy);
-    rgZapolnitel->setItemIndex(m_form.rgZapolnitel);
-    edPlotnostC->setText(toQt(m_form.edPlotnostC));
-    edPlotnostP->setText(toQt(m_form.edPlotnostP));
-    edPlotnostSC->setText(toQt(m_form.edPlotnostSC));
-    edTemperatyr->setText(toQt(m_form.edTemperatyr));
-}
-
-void TfmOptions::saveToForm()
-{
-    m_form.rgWaterproof = rgWaterproof->itemIndex();
-    m_form.rgFrost = rgFrost->itemIndex();
-    m_form.rgArmatyra = rgArmatyra->itemIndex();
-    m_form.rgProparka = rgProparka->itemIndex();
-    m_form.rgEconomy = rgEconomy->itemIndex();
-    m_form.rgZapolnitel = rgZapolnitel->itemIndex();
-    m_form.edPlotnostC = fromQt(edPlotnostC->text());
-    m_form.edPlotnostP = fromQt(edPlotnostP->text());
-    m_form.edPlotnostSC = fromQt(edPlotnostSC->text());
-    m_form.edTemperatyr = fromQt(edTemperatyr->text());
-}
-
 void TfmOptions::BitBtn3Click()
 {
     saveToForm();
     if (const auto failure = saveOptions(m_form, optionsFileName))
-        showFailure(this, *failure);
+        ui::showFailure(this, *failure);
 }
 
 } // namespace mixdesign

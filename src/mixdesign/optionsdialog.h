@@ -24,8 +24,6 @@ public:
 
 protected:
     void activated() override;
-    void loadFromForm() override;
-    void saveToForm() override;
 
 private:
     void BitBtn3Click();

@@ -1,7 +1,8 @@
 #include "mixdesign/steamcuringdialog.h"
 
 #include "mixdesign/core/steamcuring.h"
-#include "mixdesign/dialogparts.h"
+#include "mixdesign/core/formfields.h"
+#include "ui/dialogparts.h"
 #include "ui/maskededit.h"
 #include "ui/radiogroup.h"
 #include "ui/textconvert.h"
@@ -12,9 +13,6 @@
 #include <QVBoxLayout>
 
 namespace mixdesign {
-
-using ui::fromQt;
-using ui::toQt;
 
 TfmTVO::TfmTVO(SteamCuringForm &form, WorkingValues &work, QWidget *parent)
     : ModalDialog(parent)
@@ -34,8 +32,8 @@ TfmTVO::TfmTVO(SteamCuringForm &form, WorkingValues &work, QWidget *parent)
                                    this))
     , edT_prop(ui::makeEdit(this, QStringLiteral("edT_prop")))
     , edT_vuderz(ui::makeEdit(this, QStringLiteral("edT_vuderz")))
-    , BitBtn1(makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("OK")))
-    , BitBtn2(makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("&Close")))
+    , BitBtn1(ui::makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("OK")))
+    , BitBtn2(ui::makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("&Close")))
 {
     setObjectName(QStringLiteral("TfmTVO"));
     setWindowTitle(QStringLiteral("Исходные данные для проведения ТВО"));
@@ -49,35 +47,19 @@ TfmTVO::TfmTVO(SteamCuringForm &form, WorkingValues &work, QWidget *parent)
     layout->addWidget(rgYskoriteli);
     layout->addWidget(rgVid_Cem);
     layout->addLayout(edits);
-    layout->addLayout(buttonRow(BitBtn1, BitBtn2));
+    layout->addLayout(ui::buttonRow(BitBtn1, BitBtn2));
 
     setOkButton(BitBtn1);
     connect(BitBtn1, &QPushButton::clicked, this, &TfmTVO::BitBtn1Click);
     connectCloseButton(BitBtn2);
-    loadFromForm();
-}
-
-void TfmTVO::loadFromForm()
-{
-    rgYskoriteli->setItemIndex(m_form.rgYskoriteli);
-    rgVid_Cem->setItemIndex(m_form.rgVid_Cem);
-    edT_prop->setText(toQt(m_form.edT_prop));
-    edT_vuderz->setText(toQt(m_form.edT_vuderz));
-}
-
-void TfmTVO::saveToForm()
-{
-    m_form.rgYskoriteli = rgYskoriteli->itemIndex();
-    m_form.rgVid_Cem = rgVid_Cem->itemIndex();
-    m_form.edT_prop = fromQt(edT_prop->text());
-    m_form.edT_vuderz = fromQt(edT_vuderz->text());
+    bindForm(fieldsOf(m_form));
 }
 
 void TfmTVO::BitBtn1Click()
 {
     saveToForm();
     if (const auto failure = acceptSteamCuring(m_form, m_work))
-        showFailure(this, *failure);
+        ui::showFailure(this, *failure);
     done(Ok);
 }
 

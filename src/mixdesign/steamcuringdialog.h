@@ -22,10 +22,6 @@ class TfmTVO : public ui::ModalDialog
 public:
     TfmTVO(SteamCuringForm &form, WorkingValues &work, QWidget *parent = nullptr);
 
-protected:
-    void loadFromForm() override;
-    void saveToForm() override;
-
 private:
     void BitBtn1Click();
 

@@ -30,8 +30,6 @@ public:
     void Timer1Timer();
 
 protected:
-    void loadFromForm() override { }
-    void saveToForm() override { }
     void showEvent(QShowEvent *event) override;
 
 private:

@@ -64,6 +64,8 @@ QAction *createAction(const CommandEntry &entry, QWidget *mainWindow)
     // bar empty.
     action->setToolTip(splitHint(entry.hint ? QString::fromUtf8(entry.hint) : QString()).shortHint);
     mainWindow->addAction(action);
+    // Enabled once something runs it.
+    action->setEnabled(false);
     return action;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/command.h"
+
 #include <QObject>
 
 #include <map>
@@ -9,27 +11,7 @@ class QWidget;
 
 namespace shell {
 
-// The commands of the main window. Each is one action, shared by its menu entry, toolbar
-// button and shortcut; the popup entries trigger it, so they all do the same thing.
-enum class Command {
-    OpenText, // "Открыть текст..."
-    OpenPicture, // "Открыть графику..."
-    Save, // "Сохранить..."
-    Print, // "Печать..."
-    Close, // "Закрыть"
-    Cascade, // "Каскад"
-    Tile, // "Мозаика"
-    NextWindow, // "Следующее"
-    PreviousWindow, // "Предыдущее"
-    NewMix, // "Новый БНС..."
-    MixOptions, // "Опции для расчета..."
-    CorrectStrength, // "по Ц/В и прочности бетона..."
-    CorrectAggregates, // "по гранулометрии и влажности заполнителей..."
-    AnalysedPeriod, // "Анализируемый период..."
-    ControlledPeriod, // "Контролируемый период..."
-    Help, // "Помощь"
-    About, // "О программе..."
-};
+using ui::Command;
 
 // One QAction per command, named after its main-menu entry, with its caption, shortcut,
 // picture and tooltip (the short part of its toolbar button's hint, before the "|"). The actions are

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -94,15 +95,39 @@ void TfmForm1::createBars()
 
 void TfmForm1::connectWindowCommands()
 {
-    connect(action(Command::Close), &QAction::triggered, this, &QWidget::close);
-    connect(action(Command::Cascade), &QAction::triggered, this,
-            [this] { cascadeWindows(m_area); });
-    connect(action(Command::Tile), &QAction::triggered, this,
-            [this] { tileWindowsHorizontally(m_area); });
-    connect(action(Command::NextWindow), &QAction::triggered, this,
-            [this] { activateNextWindow(m_area); });
-    connect(action(Command::PreviousWindow), &QAction::triggered, this,
-            [this] { activatePreviousWindow(m_area); });
+    const auto here = AfterCommand::LeaveFocus;
+    offerCommand(Command::Close, [this] { close(); }, here);
+    offerCommand(Command::Cascade, [this] { cascadeWindows(m_area); }, here);
+    offerCommand(Command::Tile, [this] { tileWindowsHorizontally(m_area); }, here);
+    offerCommand(Command::NextWindow, [this] { activateNextWindow(m_area); }, here);
+    offerCommand(Command::PreviousWindow, [this] { activatePreviousWindow(m_area); }, here);
+}
+
+void TfmForm1::offerCommand(Command command, std::function<void()> run, AfterCommand after)
+{
+    QAction *commandAction = action(command);
+    connect(commandAction, &QAction::triggered, this, [this, run = std::move(run), after] {
+        run();
+        if (after == AfterCommand::TakeKeyboardBack)
+            takeKeyboardBack();
+    });
+    commandAction->setEnabled(true);
+}
+
+void TfmForm1::takeKeyboardBack()
+{
+    if (!isVisible())
+        return;
+    activateWindow();
+    // While a dialog was active no child counted as active; the current one is the child
+    // that becomes active with the main window.
+    if (QMdiSubWindow *child = m_area->currentSubWindow()) {
+        m_area->setActiveSubWindow(child);
+        if (child->widget())
+            child->widget()->setFocus(Qt::ActiveWindowFocusReason);
+    } else {
+        m_area->setFocus(Qt::ActiveWindowFocusReason);
+    }
 }
 
 bool TfmForm1::eventFilter(QObject *watched, QEvent *event)

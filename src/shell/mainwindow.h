@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class QMdiArea;
 class QMenu;
 class QMenuBar;
@@ -16,7 +18,8 @@ class ReportWindows;
 // TfmForm1: the main window, a multi-document frame holding the report windows. It carries the
 // commands (menu bar on a dockable bar, toolbar, popup of the free area, shortcuts), shows the
 // long part of the current hint in its status bar and arranges its child windows itself; the
-// commands that show dialogs are connected by the program.
+// other commands are offered to it by the shell's document commands and by the subsystems. A
+// command that nobody offers stays disabled.
 class TfmForm1 : public QMainWindow
 {
     Q_OBJECT
@@ -28,6 +31,18 @@ public:
     QMdiArea *mdiArea() const { return m_area; }
     ReportWindows &reportWindows() const { return *m_reports; }
     QAction *action(Command command) const;
+
+    // What the keyboard does after a command has run.
+    enum class AfterCommand {
+        TakeKeyboardBack, // the main window is active again (a modal chain has ended)
+        LeaveFocus,       // the command showed a window of its own beside the main window
+    };
+    // Makes `run` what the command does and enables it.
+    void offerCommand(Command command, std::function<void()> run,
+                      AfterCommand after = AfterCommand::TakeKeyboardBack);
+    // Activates the main window and gives the keyboard to the current report window (or to
+    // the free area when there is none).
+    void takeKeyboardBack();
     const CommandActions &commandActions() const { return *m_commands; }
 
     QMenuBar *mainMenu() const { return MainMenu1; }

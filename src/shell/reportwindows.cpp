@@ -33,7 +33,7 @@ int ReportWindows::nextWindowNumber()
     return ++m_counter;
 }
 
-TForm1 *ReportWindows::show(const text::Report &report)
+TForm1 *ReportWindows::show(const common::Report &report)
 {
     TForm1 *window = createReportWindow();
     const int number = nextWindowNumber();

@@ -4,7 +4,7 @@
 #include <QPointer>
 
 #include "shell/reportwindow.h"
-#include "text/report.h"
+#include "common/report.h"
 
 class QMdiArea;
 
@@ -33,7 +33,7 @@ public:
     TForm1 *current() const { return m_current; }
 
     // The creators' order for a finished report: create, next number, caption, clear, lines.
-    TForm1 *show(const text::Report &report);
+    TForm1 *show(const common::Report &report);
 
 private:
     QMdiArea *m_area;

@@ -1,6 +1,6 @@
 #include "text/numbers.h"
 
-#include "text/errors.h"
+#include "common/failure.h"
 
 #include <cfenv>
 #include <charconv>
@@ -208,7 +208,7 @@ double toNumber(const std::string &text)
 {
     const auto value = parseNumber(text);
     if (!value)
-        throw ConversionError(text);
+        throw common::ConversionError(text);
     return *value;
 }
 

@@ -80,9 +80,9 @@ TEST(GradeLimits, FrostThenWaterproofnessTheSmallestWins)
     state.frostWater.edW = "8";         // 0.40
     ScriptedPrompter prompter(state);
     const auto result = mixdesign::calculateMix(state, prompter);
-    ASSERT_TRUE(std::holds_alternative<text::Report>(result));
+    ASSERT_TRUE(std::holds_alternative<common::Report>(result));
     EXPECT_EQ(prompter.shown, (std::vector {AuxDialog::FrostPage, AuxDialog::WaterproofPage}));
-    const auto &report = std::get<text::Report>(result);
+    const auto &report = std::get<common::Report>(result);
     EXPECT_TRUE(hasLine(report, "Расчетное В/Ц обеспечивающее нормируемую прочность: 0,67"));
     EXPECT_TRUE(hasLine(report, "Расчетное В/Ц с учетом всех нормируемых свойств: 0,40"));
     EXPECT_TRUE(hasLine(report, "Нормируется величина водонепроницаемости"));
@@ -98,7 +98,7 @@ TEST(GradeLimits, ALargerLimitLeavesTheRatio)
     state.options.rgWaterproof = 0;
     state.bns.edClassBet = "40"; // W/C for strength 0.40, below the limit 0.55 of W4
     ScriptedPrompter prompter(state);
-    ASSERT_TRUE(std::holds_alternative<text::Report>(mixdesign::calculateMix(state, prompter)));
+    ASSERT_TRUE(std::holds_alternative<common::Report>(mixdesign::calculateMix(state, prompter)));
     EXPECT_NEAR(state.work.WCRatio, 0.40314, 5e-6);
     EXPECT_EQ(*state.frostWater.MaxWCRatio, 0.55);
 }
@@ -109,18 +109,18 @@ TEST(GradeLimits, CloseOrANeverComputedLimitEndsTheCalculation)
     state.options.rgFrost = 0;
     ScriptedPrompter closing(state, {AuxDialog::FrostPage});
     const auto closed = mixdesign::calculateMix(state, closing);
-    ASSERT_TRUE(std::holds_alternative<text::Failure>(closed));
-    EXPECT_EQ(std::get<text::Failure>(closed).kind, text::Failure::Kind::Cancelled);
+    ASSERT_TRUE(std::holds_alternative<common::Failure>(closed));
+    EXPECT_EQ(std::get<common::Failure>(closed).kind, common::Failure::Kind::Cancelled);
 
     state.frostWater.edMarka_F = "сто";
     ScriptedPrompter pressingOk(state);
     const auto never = mixdesign::calculateMix(state, pressingOk);
-    ASSERT_TRUE(std::holds_alternative<text::Failure>(never));
+    ASSERT_TRUE(std::holds_alternative<common::Failure>(never));
     EXPECT_EQ(pressingOk.said, std::vector<std::string> {"\"сто\" не является правильным числом."});
 
     state.frostWater.edMarka_F = "200";
     ScriptedPrompter again(state);
-    ASSERT_TRUE(std::holds_alternative<text::Report>(mixdesign::calculateMix(state, again)));
+    ASSERT_TRUE(std::holds_alternative<common::Report>(mixdesign::calculateMix(state, again)));
     EXPECT_EQ(state.work.WCRatio, 0.50);
 }
 
@@ -216,8 +216,8 @@ TEST(SteamStrength, ClosingTheDialogLetsTheCalculationGoOnWithThePreviousPercent
     state.options.rgProparka = 0;
     ScriptedPrompter closing(state, {AuxDialog::SteamCuring});
     const auto result = mixdesign::calculateMix(state, closing);
-    ASSERT_TRUE(std::holds_alternative<text::Report>(result));
-    const auto &report = std::get<text::Report>(result);
+    ASSERT_TRUE(std::holds_alternative<common::Report>(result));
+    const auto &report = std::get<common::Report>(result);
     EXPECT_TRUE(
         hasLine(report, "Отпускная (передаточная) прочность после пропаривания: 0 % от R28"));
     EXPECT_TRUE(hasLine(report, "Применяется пропаривание изделий"));
@@ -233,20 +233,20 @@ TEST(SteamStrength, SuperplasticiserAcceleratorIsReportedInTheWaterSection)
     state.steamCuring.rgYskoriteli = 4;
     ScriptedPrompter prompter(state);
     const auto result = mixdesign::calculateMix(state, prompter);
-    ASSERT_TRUE(std::holds_alternative<text::Report>(result));
-    const auto &lines = std::get<text::Report>(result).lines;
+    ASSERT_TRUE(std::holds_alternative<common::Report>(result));
+    const auto &lines = std::get<common::Report>(result).lines;
     const auto designWater
         = std::find(lines.begin(), lines.end(), "Расчетный расход воды: 138 л/куб.м.");
     ASSERT_NE(designWater, lines.end()); // 172.16 · 0.8
     EXPECT_EQ(*(designWater + 1),
               "Расход воды обусловлен введением суперпластификатора для ускорения твердения");
     EXPECT_EQ(*(designWater + 2), "Расчетный расход цемента: 257 кг/куб.м.");
-    EXPECT_TRUE(hasLine(std::get<text::Report>(result),
+    EXPECT_TRUE(hasLine(std::get<common::Report>(result),
                         "При пропаривании используется для ускорения твердения "
                         "суперпластификатор (типа С-3)"));
     // The expected strength is computed before the cut, so it still reads 28,8.
     EXPECT_TRUE(
-        hasLine(std::get<text::Report>(result), "Расчетная ожидаемая прочность, R28: 28,8 МПа"));
+        hasLine(std::get<common::Report>(result), "Расчетная ожидаемая прочность, R28: 28,8 МПа"));
 }
 
 } // namespace

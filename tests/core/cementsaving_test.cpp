@@ -170,7 +170,7 @@ TEST(Measures, SuperplasticiserBeyondTheTableCancels)
     s.work.WorkabilityValue = 120;
     const auto failure = mixdesign::acceptMeasure(s);
     ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->kind, text::Failure::Kind::Refused);
+    EXPECT_EQ(failure->kind, common::Failure::Kind::Refused);
     EXPECT_EQ(s.measure.modalResult, ModalResult::Close);
     EXPECT_EQ(s.work.WaterContent, 180);
 }
@@ -302,8 +302,8 @@ TEST(CementSaving, NoMeasureKeepsTheBoundedMix)
     s.bns.edClassBet = "10";
     ScriptedPrompter prompter(s);
     const auto result = mixdesign::calculateMix(s, prompter);
-    ASSERT_TRUE(std::holds_alternative<text::Report>(result));
-    const auto &r = std::get<text::Report>(result);
+    ASSERT_TRUE(std::holds_alternative<common::Report>(result));
+    const auto &r = std::get<common::Report>(result);
     EXPECT_TRUE(hasLine(r, "Нет нужного технологического приема для экономии цемента"));
     EXPECT_TRUE(hasLine(r, "Окончательный расход цемента: 200 кг/куб.м."));
     EXPECT_TRUE(hasLine(r, "Окончательный расход воды: 201 кг/куб.м."));
@@ -316,8 +316,8 @@ TEST(CementSaving, FlyAshIsReportedInSectionsFourAndSix)
     MixDesignState s = savingWanted(static_cast<int>(Measure::FlyAsh));
     ScriptedPrompter prompter(s);
     const auto result = mixdesign::calculateMix(s, prompter);
-    ASSERT_TRUE(std::holds_alternative<text::Report>(result));
-    const auto &lines = std::get<text::Report>(result).lines;
+    ASSERT_TRUE(std::holds_alternative<common::Report>(result));
+    const auto &lines = std::get<common::Report>(result).lines;
     // R 28.8 without steam curing: k 0.37, so 256.6 − 55.5 = 201.1 kg of cement.
     const std::vector<std::string> section4 = {
         "4. ТЕХНОЛОГИЧЕСКИЕ РЕШЕНИЯ ДЛЯ ЭКОНОМИИ ЦЕМЕНТА",
@@ -330,7 +330,7 @@ TEST(CementSaving, FlyAshIsReportedInSectionsFourAndSix)
     };
     const auto at = std::search(lines.begin(), lines.end(), section4.begin(), section4.end());
     EXPECT_NE(at, lines.end());
-    EXPECT_TRUE(hasLine(std::get<text::Report>(result), "Расход золы-унос: 150 кг/куб. м."));
+    EXPECT_TRUE(hasLine(std::get<common::Report>(result), "Расход золы-унос: 150 кг/куб. м."));
     EXPECT_EQ(s.measure.AshContent, 150);
 }
 
@@ -340,8 +340,8 @@ TEST(CementSaving, AirAndHigherGradeLines)
     air.options.rgFrost = 0;
     ScriptedPrompter airPrompter(air);
     const auto airResult = mixdesign::calculateMix(air, airPrompter);
-    ASSERT_TRUE(std::holds_alternative<text::Report>(airResult));
-    const auto &airReport = std::get<text::Report>(airResult);
+    ASSERT_TRUE(std::holds_alternative<common::Report>(airResult));
+    const auto &airReport = std::get<common::Report>(airResult);
     EXPECT_TRUE(hasLine(airReport, "Введена воздухововлекающая добавка"));
     EXPECT_TRUE(hasLine(airReport, "Предполагаемый объем вовлеченного воздуха 30 л."));
     EXPECT_EQ(airReport.lines.back(), "Объем вовлеченного воздуха: 30 л/куб.м.");
@@ -350,9 +350,9 @@ TEST(CementSaving, AirAndHigherGradeLines)
     grade.bns.edMarkCem = "400";
     ScriptedPrompter gradePrompter(grade);
     const auto gradeResult = mixdesign::calculateMix(grade, gradePrompter);
-    ASSERT_TRUE(std::holds_alternative<text::Report>(gradeResult));
+    ASSERT_TRUE(std::holds_alternative<common::Report>(gradeResult));
     // The grade is refilled from the input dialog each time the measure is chosen.
-    EXPECT_TRUE(hasLine(std::get<text::Report>(gradeResult), "Увеличена марка цемента до М400"));
+    EXPECT_TRUE(hasLine(std::get<common::Report>(gradeResult), "Увеличена марка цемента до М400"));
 }
 
 TEST(CementSaving, ARefusalEndsTheRunAndTheNextRunWithNoMeasureCompletes)
@@ -360,12 +360,12 @@ TEST(CementSaving, ARefusalEndsTheRunAndTheNextRunWithNoMeasureCompletes)
     MixDesignState s = savingWanted(static_cast<int>(Measure::AirEntrainment)); // frost "нет"
     ScriptedPrompter refusing(s);
     const auto refused = mixdesign::calculateMix(s, refusing);
-    ASSERT_TRUE(std::holds_alternative<text::Failure>(refused));
+    ASSERT_TRUE(std::holds_alternative<common::Failure>(refused));
     EXPECT_EQ(refusing.said, std::vector<std::string> {onlyFrost});
 
     s.economy.rgEconomy = 0;
     ScriptedPrompter again(s);
-    EXPECT_TRUE(std::holds_alternative<text::Report>(mixdesign::calculateMix(s, again)));
+    EXPECT_TRUE(std::holds_alternative<common::Report>(mixdesign::calculateMix(s, again)));
 }
 
 TEST(CementSaving, ClosingEitherDialogEndsTheRun)
@@ -374,8 +374,8 @@ TEST(CementSaving, ClosingEitherDialogEndsTheRun)
         MixDesignState s = savingWanted(static_cast<int>(Measure::Plasticiser));
         ScriptedPrompter prompter(s, {closed});
         const auto result = mixdesign::calculateMix(s, prompter);
-        ASSERT_TRUE(std::holds_alternative<text::Failure>(result));
-        EXPECT_EQ(std::get<text::Failure>(result).kind, text::Failure::Kind::Cancelled);
+        ASSERT_TRUE(std::holds_alternative<common::Failure>(result));
+        EXPECT_EQ(std::get<common::Failure>(result).kind, common::Failure::Kind::Cancelled);
         EXPECT_DOUBLE_EQ(s.work.WaterContent, 172.16); // the measure computed nothing
     }
 }

@@ -33,19 +33,19 @@ std::vector<std::string> reportLines(const Setup &setup)
 {
     MixDesignState state;
     const auto result = calculate(state, setup);
-    if (const auto *failure = std::get_if<text::Failure>(&result)) {
+    if (const auto *failure = std::get_if<common::Failure>(&result)) {
         ADD_FAILURE() << "no report: " << failure->message;
         return {};
     }
-    return std::get<text::Report>(result).lines;
+    return std::get<common::Report>(result).lines;
 }
 
 TEST(MixDesignReport, InitialInputGivesTheDocumentedReport)
 {
     MixDesignState state;
     const auto result = calculate(state);
-    ASSERT_TRUE(std::holds_alternative<text::Report>(result));
-    const auto &report = std::get<text::Report>(result);
+    ASSERT_TRUE(std::holds_alternative<common::Report>(result));
+    const auto &report = std::get<common::Report>(result);
     EXPECT_EQ(report.caption(1), "Окно №1. Расчет БНС.");
     EXPECT_EQ(report.lines, expected::linesOf(expected::initialInputReport));
 }
@@ -243,7 +243,7 @@ struct FailureCase
 {
     const char *name;
     Setup setup;
-    text::Failure::Kind kind;
+    common::Failure::Kind kind;
     const char *message;
 };
 
@@ -255,13 +255,13 @@ TEST_P(Failures, EndTheCalculationWithoutAReport)
 {
     MixDesignState state;
     const auto result = calculate(state, GetParam().setup);
-    ASSERT_TRUE(std::holds_alternative<text::Failure>(result));
-    const auto &failure = std::get<text::Failure>(result);
+    ASSERT_TRUE(std::holds_alternative<common::Failure>(result));
+    const auto &failure = std::get<common::Failure>(result);
     EXPECT_EQ(failure.kind, GetParam().kind);
     EXPECT_EQ(failure.message, GetParam().message);
 }
 
-using Kind = text::Failure::Kind;
+using Kind = common::Failure::Kind;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Failures,
@@ -299,7 +299,7 @@ TEST(Failures, WorkingValuesKeepWhatEarlierStepsStored)
         s.bns.edMarkCem = "400";
         s.bns.edClassBet = "";
     });
-    ASSERT_TRUE(std::holds_alternative<text::Failure>(result));
+    ASSERT_TRUE(std::holds_alternative<common::Failure>(result));
     EXPECT_EQ(state.work.WorkabilityValue, 7);
     EXPECT_EQ(state.work.CementActivity, 40);
     EXPECT_EQ(state.work.ConcreteStrength, -1); // never reached
@@ -322,8 +322,8 @@ TEST(AirAndAsh, AreResetAtTheStartOfEveryCalculation)
     state.measure.AirVolume = 40;
     state.measure.AshContent = 150;
     const auto result = calculate(state);
-    ASSERT_TRUE(std::holds_alternative<text::Report>(result));
-    EXPECT_EQ(std::get<text::Report>(result).lines,
+    ASSERT_TRUE(std::holds_alternative<common::Report>(result));
+    EXPECT_EQ(std::get<common::Report>(result).lines,
               expected::linesOf(expected::initialInputReport));
     EXPECT_EQ(state.measure.AirVolume, 0);
     EXPECT_EQ(state.measure.AshContent, 0);

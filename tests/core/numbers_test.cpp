@@ -1,5 +1,5 @@
-#include "text/arithmetic.h"
-#include "text/errors.h"
+#include "common/arithmetic.h"
+#include "common/failure.h"
 #include "text/numbers.h"
 
 #include <gtest/gtest.h>
@@ -85,7 +85,7 @@ TEST(Parsing, ConversionErrorNamesTheText)
     try {
         text::toNumber("2.5");
         FAIL() << "no error";
-    } catch (const text::ConversionError &e) {
+    } catch (const common::ConversionError &e) {
         EXPECT_STREQ(e.what(), "\"2.5\" не является правильным числом.");
     }
 }
@@ -112,25 +112,25 @@ TEST(RoundHalfEven, TiesGoToTheEvenInteger)
 
 TEST(Arithmetic, FaultsAreNamed)
 {
-    using text::ArithmeticFault;
+    using common::ArithmeticFault;
     const auto faultOf = [](auto &&step) {
         try {
             step();
-        } catch (const text::ArithmeticError &e) {
+        } catch (const common::ArithmeticError &e) {
             return e.fault();
         }
         ADD_FAILURE() << "no fault";
         return ArithmeticFault::Overflow;
     };
-    EXPECT_EQ(faultOf([] { text::divide(1, 0); }), ArithmeticFault::DivisionByZero);
-    EXPECT_EQ(faultOf([] { text::divide(0, 0); }), ArithmeticFault::InvalidOperation);
-    EXPECT_EQ(faultOf([] { text::ln(0); }), ArithmeticFault::InvalidOperation);
-    EXPECT_EQ(faultOf([] { text::lg(-1); }), ArithmeticFault::InvalidOperation);
-    EXPECT_EQ(faultOf([] { text::exponent(1000); }), ArithmeticFault::Overflow);
-    EXPECT_EQ(faultOf([] { text::divide(1e308, 1e-10); }), ArithmeticFault::Overflow);
-    EXPECT_EQ(text::arithmeticMessage(ArithmeticFault::DivisionByZero),
+    EXPECT_EQ(faultOf([] { common::divide(1, 0); }), ArithmeticFault::DivisionByZero);
+    EXPECT_EQ(faultOf([] { common::divide(0, 0); }), ArithmeticFault::InvalidOperation);
+    EXPECT_EQ(faultOf([] { common::ln(0); }), ArithmeticFault::InvalidOperation);
+    EXPECT_EQ(faultOf([] { common::lg(-1); }), ArithmeticFault::InvalidOperation);
+    EXPECT_EQ(faultOf([] { common::exponent(1000); }), ArithmeticFault::Overflow);
+    EXPECT_EQ(faultOf([] { common::divide(1e308, 1e-10); }), ArithmeticFault::Overflow);
+    EXPECT_EQ(common::arithmeticMessage(ArithmeticFault::DivisionByZero),
               "Ошибка вычисления: деление на ноль.");
-    EXPECT_DOUBLE_EQ(text::divide(1, 4), 0.25);
+    EXPECT_DOUBLE_EQ(common::divide(1, 4), 0.25);
 }
 
 } // namespace

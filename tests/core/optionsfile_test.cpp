@@ -142,7 +142,7 @@ TEST_F(OptionsFile, AFailedSaveLeavesTheOldFile)
         changed.rgFrost = 0;
         const auto io = mixdesign::saveOptions(changed, path());
         ASSERT_TRUE(io);
-        EXPECT_EQ(io->kind, text::Failure::Kind::Io);
+        EXPECT_EQ(io->kind, common::Failure::Kind::Io);
         EXPECT_EQ(bytesOf(path()), old);
     }
     const auto missingDir

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "mixdesign/core/immediateprompter.h"
-#include "text/report.h"
+#include "common/report.h"
 
 #include <algorithm>
 #include <set>
@@ -41,7 +41,7 @@ private:
     std::set<AuxDialog> m_closing;
 };
 
-inline bool hasLine(const text::Report &report, const std::string &line)
+inline bool hasLine(const common::Report &report, const std::string &line)
 {
     return std::find(report.lines.begin(), report.lines.end(), line) != report.lines.end();
 }

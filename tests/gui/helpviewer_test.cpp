@@ -22,10 +22,6 @@ public:
     {
         setHelpContext(context);
     }
-
-protected:
-    void loadFromForm() override {}
-    void saveToForm() override {}
 };
 
 class HelpViewerTest : public QObject

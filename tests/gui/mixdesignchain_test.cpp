@@ -1,6 +1,7 @@
 #include "app/program.h"
 #include "shell/reportwindow.h"
 #include "shell/reportwindows.h"
+#include "ui/fixedtabwidget.h"
 #include "ui/radiogroup.h"
 
 #include "modalhelper.h"
@@ -337,10 +338,11 @@ void MixDesignChainTest::flyAshOnItsFixedPage()
     calculate({press(QStringLiteral("Teconomy"), QStringLiteral("BitBtn1"),
                      choosing(QStringLiteral("rgEconomy"), 4)),
                {QStringLiteral("TVubor_Econ"), [chosenPage](QWidget *w) {
-                    auto *tabs = child<QTabWidget>(w, QStringLiteral("page"));
+                    auto *tabs = child<ui::FixedTabWidget>(w, QStringLiteral("page"));
                     // The user cannot leave the page of the chosen measure.
-                    tabs->tabBar()->setCurrentIndex(0);
-                    QTest::keyClick(tabs->tabBar(), Qt::Key_Right);
+                    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+                    QTest::keyClick(w, Qt::Key_Tab, Qt::ControlModifier);
+                    QTest::keyClick(w, Qt::Key_PageDown, Qt::ControlModifier);
                     *chosenPage = tabs->currentWidget()->objectName();
                     typing(QStringLiteral("edAsh"), QStringLiteral("150"))(w);
                     QTest::keyClick(w, Qt::Key_Return);

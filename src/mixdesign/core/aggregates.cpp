@@ -1,13 +1,13 @@
 #include "mixdesign/core/aggregates.h"
 
-#include "text/arithmetic.h"
+#include "common/arithmetic.h"
 
 #include <cmath>
 
 namespace mixdesign {
 
-using text::checked;
-using text::divide;
+using common::checked;
+using common::divide;
 
 double spreadingWorkabilityCorrection(Workability indicator, double v)
 {

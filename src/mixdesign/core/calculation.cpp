@@ -1,24 +1,23 @@
 #include "mixdesign/core/calculation.h"
 
 #include "mixdesign/core/economy.h"
-#include "mixdesign/core/mixdesignerror.h"
 #include "mixdesign/core/reportsections.h"
 
 namespace mixdesign {
 
 namespace {
 
-using Kind = text::Failure::Kind;
+using Kind = common::Failure::Kind;
 
 // Shows TF_W on one page and lowers the W/C to its limit when the limit is smaller.
 void applyGradeLimit(MixDesignState &state, Prompter &prompter, AuxDialog page)
 {
     if (prompter.show(page) == ModalResult::Close)
-        throw MixDesignError(Kind::Cancelled, "Окно \"Учет морозостойкости и "
+        throw common::StepError(Kind::Cancelled, "Окно \"Учет морозостойкости и "
                                               "водонепроницаемости\" закрыто без расчета.");
     const auto &limit = state.frostWater.MaxWCRatio;
     if (!limit)
-        throw MixDesignError(Kind::Cancelled, "Предельное В/Ц не определено: марка не "
+        throw common::StepError(Kind::Cancelled, "Предельное В/Ц не определено: марка не "
                                               "принята.");
     if (*limit < state.work.WCRatio)
         state.work.WCRatio = *limit;
@@ -28,11 +27,11 @@ void applyGradeLimit(MixDesignState &state, Prompter &prompter, AuxDialog page)
 void applyCementSaving(MixDesignState &state, Prompter &prompter)
 {
     if (prompter.show(AuxDialog::Economy) == ModalResult::Close)
-        throw MixDesignError(Kind::Cancelled, "Окно \"Технологические приемы для экономии "
+        throw common::StepError(Kind::Cancelled, "Окно \"Технологические приемы для экономии "
                                               "цемента\" закрыто без выбора.");
     const int choice = state.economy.rgEconomy;
     if (choice >= 1 && choice <= 6 && state.measure.modalResult == ModalResult::Close)
-        throw MixDesignError(Kind::Cancelled, "Технологический прием для экономии цемента не "
+        throw common::StepError(Kind::Cancelled, "Технологический прием для экономии цемента не "
                                               "принят.");
     state.work.WCRatio = state.measure.WCRatio;
     state.work.CementContent = state.measure.CementContent;
@@ -80,16 +79,8 @@ MixDesignFigures computeMix(MixDesignState &state, Prompter &prompter)
 
 MixDesignResult calculateMix(MixDesignState &state, Prompter &prompter)
 {
-    try {
-        const MixDesignFigures figures = computeMix(state, prompter);
-        return mixDesignReport(state, figures);
-    } catch (const text::ConversionError &e) {
-        return text::Failure::fromConversion(e);
-    } catch (const text::ArithmeticError &e) {
-        return text::Failure::fromArithmetic(e);
-    } catch (const MixDesignError &e) {
-        return e.failure();
-    }
+    return common::resultOf<common::Report>(
+        [&] { return mixDesignReport(state, computeMix(state, prompter)); });
 }
 
 } // namespace mixdesign

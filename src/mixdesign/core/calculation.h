@@ -6,8 +6,8 @@
 #include "mixdesign/core/prompter.h"
 #include "mixdesign/core/strength.h"
 #include "mixdesign/core/waterdemand.h"
-#include "text/errors.h"
-#include "text/report.h"
+#include "common/failure.h"
+#include "common/report.h"
 
 #include <variant>
 
@@ -26,7 +26,7 @@ struct MixDesignFigures
     Aggregates aggregates;
 };
 
-using MixDesignResult = std::variant<text::Report, text::Failure>;
+using MixDesignResult = std::variant<common::Report, common::Failure>;
 
 // The base nominal mix from the input and options dialogs: every step in its order, the
 // auxiliary dialogs shown through the prompter where the options ask for them, then the

@@ -1,18 +1,17 @@
 #include "mixdesign/core/economy.h"
 
-#include "mixdesign/core/mixdesignerror.h"
 #include "mixdesign/core/strength.h"
-#include "text/arithmetic.h"
+#include "common/arithmetic.h"
 #include "text/numbers.h"
 
 namespace mixdesign {
 
-using text::checked;
-using text::divide;
+using common::checked;
+using common::divide;
 
 namespace {
 
-using Kind = text::Failure::Kind;
+using Kind = common::Failure::Kind;
 
 const char *const refusalFW = "Данный прием не рекомендуется при нормировании F и W";
 const char *const refusalAge = "Не рекомендуется увеличивать возраст бетона при его пропаривании,"
@@ -94,7 +93,7 @@ void applyMeasure(MixDesignState &state)
     }
     case Measure::LongerDesignAge: {
         const double age = text::toNumber(m.edAge);
-        const double r = divide(work.ConcreteStrength, divide(text::lg(age), text::lg(28)));
+        const double r = divide(work.ConcreteStrength, divide(common::lg(age), common::lg(28)));
         setMixForStrength(state, r, work.CementActivity);
         work.ConcreteStrength = r;
         break;
@@ -122,7 +121,7 @@ void applyMeasure(MixDesignState &state)
             const auto f = superplasticiserFactor(state.bns.rgYdoboykl == 0,
                                                   work.WorkabilityValue, work.CementContent);
             if (!f)
-                throw MixDesignError(Kind::Refused, noSuperplasticiserFactor);
+                throw common::StepError(Kind::Refused, noSuperplasticiserFactor);
             factor = *f;
         } else {
             factor = checked(1 - text::toNumber(m.edSuperplast) / 100);
@@ -189,7 +188,7 @@ std::optional<double> superplasticiserFactor(bool slump, double v, double cement
     return std::nullopt;
 }
 
-std::optional<text::Failure> acceptEconomy(MixDesignState &state, Prompter &prompter)
+std::optional<common::Failure> acceptEconomy(MixDesignState &state, Prompter &prompter)
 {
     const int choice = state.economy.rgEconomy;
     MeasureForm &m = state.measure;
@@ -202,7 +201,7 @@ std::optional<text::Failure> acceptEconomy(MixDesignState &state, Prompter &prom
     const auto measure = static_cast<Measure>(choice);
     if (const auto refusal = refusalOf(measure, state)) {
         m.modalResult = ModalResult::Close;
-        return text::Failure{Kind::Refused, *refusal};
+        return common::Failure{Kind::Refused, *refusal};
     }
     m.page = choice - 1;
     if (measure == Measure::HigherCementGrade)
@@ -219,20 +218,13 @@ void activateMeasure(MixDesignState &state)
     state.measure.AshContent = 0.0;
 }
 
-std::optional<text::Failure> acceptMeasure(MixDesignState &state)
+std::optional<common::Failure> acceptMeasure(MixDesignState &state)
 {
     state.measure.modalResult = ModalResult::Ok;
-    try {
-        applyMeasure(state);
-    } catch (const text::ConversionError &e) {
-        return text::Failure::fromConversion(e);
-    } catch (const text::ArithmeticError &e) {
-        return text::Failure::fromArithmetic(e);
-    } catch (const MixDesignError &refusal) {
+    auto failure = common::failureOf([&] { applyMeasure(state); });
+    if (failure && failure->kind == common::Failure::Kind::Refused)
         state.measure.modalResult = ModalResult::Close;
-        return refusal.failure();
-    }
-    return std::nullopt;
+    return failure;
 }
 
 } // namespace mixdesign

@@ -2,7 +2,7 @@
 
 #include "mixdesign/core/forms.h"
 #include "mixdesign/core/prompter.h"
-#include "text/errors.h"
+#include "common/failure.h"
 
 #include <optional>
 
@@ -34,7 +34,7 @@ std::optional<double> superplasticiserFactor(bool slump, double workability, dou
 // refused (the returned failure carries its message); any other measure shows TVubor_Econ on
 // its page through the prompter. In every case the measure dialog's modal result tells the
 // calculation whether the selection was accepted (anything but Close) or cancelled.
-std::optional<text::Failure> acceptEconomy(MixDesignState &state, Prompter &prompter);
+std::optional<common::Failure> acceptEconomy(MixDesignState &state, Prompter &prompter);
 
 // TVubor_Econ becoming active: it starts from the mix as the calculation handed it over.
 void activateMeasure(MixDesignState &state);
@@ -43,6 +43,6 @@ void activateMeasure(MixDesignState &state);
 // changing the mix's working values where the measure says. On failure nothing is changed and
 // the returned failure is the message to show; the dialog closes with OK all the same (unless
 // the failure is a refusal, which cancels the selection).
-std::optional<text::Failure> acceptMeasure(MixDesignState &state);
+std::optional<common::Failure> acceptMeasure(MixDesignState &state);
 
 } // namespace mixdesign

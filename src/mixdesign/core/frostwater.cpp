@@ -28,17 +28,16 @@ double maxWCForWaterproofness(std::int64_t w)
     return 0.40;
 }
 
-std::optional<text::Failure> acceptGrade(FrostWaterForm &form, GradePage page)
+std::optional<common::Failure> acceptGrade(FrostWaterForm &form, GradePage page)
 {
     const std::string &textOfGrade = page == GradePage::Frost ? form.edMarka_F : form.edW;
     const auto value = text::parseNumber(textOfGrade);
     if (!value)
-        return text::Failure::fromConversion(text::ConversionError(textOfGrade));
+        return common::ConversionError(textOfGrade).failure();
     // A whole number that a signed 64-bit integer holds, or no grade at all.
     const double rounded = text::roundHalfEven(*value);
     if (!(rounded >= -9223372036854775808.0 && rounded < 9223372036854775808.0))
-        return text::Failure::fromArithmetic(
-            text::ArithmeticError(text::ArithmeticFault::InvalidOperation));
+        return common::ArithmeticError(common::ArithmeticFault::InvalidOperation).failure();
     const auto grade = static_cast<std::int64_t>(rounded);
     form.MaxWCRatio = page == GradePage::Frost ? maxWCForFrost(grade)
                                                : maxWCForWaterproofness(grade);

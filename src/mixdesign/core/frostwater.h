@@ -1,7 +1,7 @@
 #pragma once
 
 #include "mixdesign/core/forms.h"
-#include "text/errors.h"
+#include "common/failure.h"
 
 #include <cstdint>
 #include <optional>
@@ -17,6 +17,6 @@ double maxWCForWaterproofness(std::int64_t grade);
 // The OK of either page of TF_W: the grade text rounded to a whole number (a tie to the even
 // one) and turned into MaxWCRatio. On failure MaxWCRatio keeps its value and the returned
 // failure is the message to show; the dialog closes with OK all the same.
-std::optional<text::Failure> acceptGrade(FrostWaterForm &form, GradePage page);
+std::optional<common::Failure> acceptGrade(FrostWaterForm &form, GradePage page);
 
 } // namespace mixdesign

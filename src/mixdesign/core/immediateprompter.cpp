@@ -6,14 +6,15 @@
 
 namespace mixdesign {
 
-ImmediatePrompter::ImmediatePrompter(MixDesignState &state, MessageSink onMessage)
+ImmediatePrompter::ImmediatePrompter(MixDesignState &state,
+                                     common::ImmediatePrompter::MessageSink onMessage)
     : m_state(state)
-    , m_onMessage(std::move(onMessage))
+    , m_general(std::move(onMessage))
 {}
 
 ModalResult ImmediatePrompter::show(AuxDialog dialog)
 {
-    std::optional<text::Failure> failure;
+    std::optional<common::Failure> failure;
     ModalResult result = ModalResult::Ok;
     switch (dialog) {
     case AuxDialog::FrostPage:
@@ -30,6 +31,8 @@ ModalResult ImmediatePrompter::show(AuxDialog dialog)
         break;
     case AuxDialog::Measure:
         activateMeasure(m_state);
+        if (m_typedCementGrade)
+            m_state.measure.edMarka_C = *m_typedCementGrade;
         failure = acceptMeasure(m_state);
         result = m_state.measure.modalResult;
         break;
@@ -37,12 +40,6 @@ ModalResult ImmediatePrompter::show(AuxDialog dialog)
     if (failure)
         message(failure->message);
     return result;
-}
-
-void ImmediatePrompter::message(const std::string &text)
-{
-    if (m_onMessage)
-        m_onMessage(text);
 }
 
 } // namespace mixdesign

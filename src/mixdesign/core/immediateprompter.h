@@ -3,7 +3,7 @@
 #include "mixdesign/core/forms.h"
 #include "mixdesign/core/prompter.h"
 
-#include <functional>
+#include <optional>
 #include <string>
 
 namespace mixdesign {
@@ -13,18 +13,22 @@ namespace mixdesign {
 class ImmediatePrompter : public Prompter
 {
 public:
-    using MessageSink = std::function<void(const std::string &)>;
+    ImmediatePrompter(MixDesignState &state, common::ImmediatePrompter::MessageSink onMessage);
 
-    ImmediatePrompter(MixDesignState &state, MessageSink onMessage);
+    // The cement grade "typed" into the measure dialog after Teconomy has filled it in from
+    // the input dialog; without it the filled-in grade stays.
+    void typeCementGrade(std::string grade) { m_typedCementGrade = std::move(grade); }
 
     ModalResult show(AuxDialog dialog) override;
-    void message(const std::string &text) override;
+    void message(const std::string &text) override { m_general.message(text); }
+    std::string askValue(const std::string &prompt) override { return m_general.askValue(prompt); }
 
 protected:
     MixDesignState &m_state;
 
 private:
-    MessageSink m_onMessage;
+    common::ImmediatePrompter m_general;
+    std::optional<std::string> m_typedCementGrade;
 };
 
 } // namespace mixdesign

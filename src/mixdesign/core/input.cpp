@@ -1,6 +1,6 @@
 #include "mixdesign/core/input.h"
 
-#include "mixdesign/core/mixdesignerror.h"
+#include "common/failure.h"
 #include "text/numbers.h"
 
 namespace mixdesign {
@@ -21,7 +21,7 @@ MixDesignInput readInput(const MixDesignState &state, WorkingValues &work)
     in.CoarseDensity = toNumber(options.edPlotnostSC);
     in.MixTemperature = toNumber(options.edTemperatyr);
     if (options.rgZapolnitel < 0 || options.rgZapolnitel > 2)
-        throw MixDesignError(text::Failure::Kind::Refused,
+        throw common::StepError(common::Failure::Kind::Refused,
                              "Вид крупного заполнителя не выбран.");
     in.CoarseAggregateKind = static_cast<CoarseKind>(options.rgZapolnitel);
     in.Reinforced = isYes(options.rgArmatyra);

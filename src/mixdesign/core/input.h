@@ -42,7 +42,7 @@ Workability workabilityOf(const BnsForm &bns);
 // Reads the options and the input dialog in the calculation's order, storing the workability
 // value and the cement activity in the working values as they are read. Throws ConversionError
 // at the first text that is not a number; what was stored before it stays. Throws a
-// MixDesignError when the kind of coarse aggregate is not one of the three.
+// StepError when the kind of coarse aggregate is not one of the three.
 MixDesignInput readInput(const MixDesignState &state, WorkingValues &work);
 
 } // namespace mixdesign

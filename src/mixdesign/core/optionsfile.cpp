@@ -87,32 +87,29 @@ void applyOptions(OptionsForm &form, const OptionsRecord &record)
     form.edPlotnostSC = text::general(record.densities[2]);
 }
 
-std::optional<text::Failure> saveOptions(const OptionsForm &form, const std::string &path)
+std::optional<common::Failure> saveOptions(const OptionsForm &form, const std::string &path)
 {
     OptionsRecord record;
-    try {
-        record = recordOf(form);
-    } catch (const text::ConversionError &e) {
-        return text::Failure::fromConversion(e);
-    }
+    if (auto failure = common::failureOf([&] { record = recordOf(form); }))
+        return failure;
     const auto bytes = encodeOptions(record);
     const std::string temporary = path + ".tmp";
     std::FILE *file = std::fopen(temporary.c_str(), "wb");
     if (!file)
-        return text::Failure{text::Failure::Kind::Io, ioMessage(path, errno)};
+        return common::Failure{common::Failure::Kind::Io, ioMessage(path, errno)};
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size()
                          && std::fflush(file) == 0 && ::fsync(fileno(file)) == 0;
     const int writeError = errno;
     const bool closed = std::fclose(file) == 0;
     if (!written || !closed) {
         std::remove(temporary.c_str());
-        return text::Failure{text::Failure::Kind::Io,
+        return common::Failure{common::Failure::Kind::Io,
                              ioMessage(path, written ? errno : writeError)};
     }
     if (std::rename(temporary.c_str(), path.c_str()) != 0) {
         const int renameError = errno;
         std::remove(temporary.c_str());
-        return text::Failure{text::Failure::Kind::Io, ioMessage(path, renameError)};
+        return common::Failure{common::Failure::Kind::Io, ioMessage(path, renameError)};
     }
     return std::nullopt;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "mixdesign/core/forms.h"
-#include "text/errors.h"
+#include "common/failure.h"
 
 #include <array>
 #include <cstdint>
@@ -36,7 +36,7 @@ void applyOptions(OptionsForm &form, const OptionsRecord &record);
 
 // Saves the options to `path` through a temporary file renamed over it, so a failed save
 // leaves the old file as it was. Returns the message to show on failure.
-std::optional<text::Failure> saveOptions(const OptionsForm &form, const std::string &path);
+std::optional<common::Failure> saveOptions(const OptionsForm &form, const std::string &path);
 
 // Loads the options from `path` when it holds a whole record; a missing, short or unreadable
 // file changes nothing and says nothing. Returns whether a record was applied.

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "common/prompter.h"
 #include "mixdesign/core/forms.h"
-
-#include <string>
 
 namespace mixdesign {
 
@@ -15,14 +14,13 @@ enum class AuxDialog {
     Measure,        // TVubor_Econ on the page set in MeasureForm::page
 };
 
-// How a calculation asks the user. The desktop program shows the real modal dialog, whose OK
-// runs the same core handler; the command line presses OK at once; tests script the answers.
-class Prompter
+// How the mix design calculation asks the user: besides messages, it shows its auxiliary
+// dialogs. The desktop program shows the real modal dialog, whose OK runs the same core
+// handler; the command line presses OK at once; tests script the answers.
+class Prompter : public common::Prompter
 {
 public:
-    virtual ~Prompter() = default;
     virtual ModalResult show(AuxDialog dialog) = 0;
-    virtual void message(const std::string &text) = 0;
 };
 
 } // namespace mixdesign

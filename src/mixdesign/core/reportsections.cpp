@@ -59,7 +59,7 @@ std::string coarseKindLine(CoarseKind kind)
     return "В качестве крупного заполнителя используется речной (морской) гравий";
 }
 
-void addSteamCuringLines(text::Report &report, const SteamCuringForm &steam)
+void addSteamCuringLines(common::Report &report, const SteamCuringForm &steam)
 {
     report.add("Применяется пропаривание изделий");
     report.add("Общая длительность цикла пропаривания: " + steam.edT_prop + "ч.");
@@ -72,7 +72,7 @@ void addSteamCuringLines(text::Report &report, const SteamCuringForm &steam)
                + fixed(steam.SteamStrengthPct, 0) + " % от R28");
 }
 
-void addMeasureLines(text::Report &report, const MeasureForm &m, Measure measure)
+void addMeasureLines(common::Report &report, const MeasureForm &m, Measure measure)
 {
     switch (measure) {
     case Measure::None:
@@ -109,7 +109,7 @@ bool measureChosen(const MixDesignState &state, const MixDesignFigures &figures,
 
 } // namespace
 
-void addInputSection(text::Report &report, const MixDesignState &state,
+void addInputSection(common::Report &report, const MixDesignState &state,
                      const MixDesignFigures &figures)
 {
     const MixDesignInput &in = figures.input;
@@ -147,7 +147,7 @@ void addInputSection(text::Report &report, const MixDesignState &state,
     report.add("");
 }
 
-void addWaterCementSection(text::Report &report, const MixDesignFigures &figures)
+void addWaterCementSection(common::Report &report, const MixDesignFigures &figures)
 {
     const CoefficientA &a = figures.coefA;
     report.add("2. РАСЧЕТ В/Ц И УСЛОВИЙ ТВЕРДЕНИЯ БЕТОНА");
@@ -169,7 +169,7 @@ void addWaterCementSection(text::Report &report, const MixDesignFigures &figures
     report.add("");
 }
 
-void addWaterAndCementSection(text::Report &report, const MixDesignState &state,
+void addWaterAndCementSection(common::Report &report, const MixDesignState &state,
                               const MixDesignFigures &figures)
 {
     const WaterDemand &w = figures.water;
@@ -201,7 +201,7 @@ void addWaterAndCementSection(text::Report &report, const MixDesignState &state,
     report.add("");
 }
 
-void addCementSavingSection(text::Report &report, const MixDesignState &state,
+void addCementSavingSection(common::Report &report, const MixDesignState &state,
                             const MixDesignFigures &figures)
 {
     const WorkingValues &work = state.work;
@@ -226,7 +226,7 @@ void addCementSavingSection(text::Report &report, const MixDesignState &state,
     report.add("");
 }
 
-void addAggregatesSection(text::Report &report, const MixDesignFigures &figures)
+void addAggregatesSection(common::Report &report, const MixDesignFigures &figures)
 {
     const Aggregates &a = figures.aggregates;
     report.add("5. РАСЧЕТ РАСХОДОВ КРУПНОГО И МЕЛКОГО ЗАПОЛНИТЕЛЕЙ");
@@ -242,7 +242,7 @@ void addAggregatesSection(text::Report &report, const MixDesignFigures &figures)
     report.add("");
 }
 
-void addFinalMixSection(text::Report &report, const MixDesignState &state,
+void addFinalMixSection(common::Report &report, const MixDesignState &state,
                         const MixDesignFigures &figures)
 {
     const Aggregates &a = figures.aggregates;
@@ -257,9 +257,9 @@ void addFinalMixSection(text::Report &report, const MixDesignState &state,
         report.add("Объем вовлеченного воздуха: " + state.measure.edAir + " л/куб.м.");
 }
 
-text::Report mixDesignReport(const MixDesignState &state, const MixDesignFigures &figures)
+common::Report mixDesignReport(const MixDesignState &state, const MixDesignFigures &figures)
 {
-    text::Report report;
+    common::Report report;
     report.captionBeforeNumber = "Окно №";
     report.captionAfterNumber = ". Расчет БНС.";
     addInputSection(report, state, figures);

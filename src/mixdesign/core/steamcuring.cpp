@@ -1,13 +1,13 @@
 #include "mixdesign/core/steamcuring.h"
 
-#include "text/arithmetic.h"
+#include "common/arithmetic.h"
 #include "text/numbers.h"
 
 #include <cmath>
 
 namespace mixdesign {
 
-using text::checked;
+using common::checked;
 
 namespace {
 
@@ -57,14 +57,14 @@ double acceleratorFactor(int accelerator)
     }
 }
 
-std::optional<text::Failure> acceptSteamCuring(SteamCuringForm &form, WorkingValues &work)
+std::optional<common::Failure> acceptSteamCuring(SteamCuringForm &form, WorkingValues &work)
 {
-    try {
+    return common::failureOf([&] {
         if (form.rgYskoriteli == superplasticiser) {
             work.WaterContent = 0.8 * work.WaterContent;
             work.WCRatio = 0.8 * work.WCRatio;
         }
-        const double x = text::divide(1.0, work.WCRatio);
+        const double x = common::divide(1.0, work.WCRatio);
         const double kc = cementFactor(form.rgVid_Cem, x, work.CementActivity);
         const double t = text::toNumber(form.edT_prop);
         const double kt = durationFactor(t, x);
@@ -72,12 +72,7 @@ std::optional<text::Failure> acceptSteamCuring(SteamCuringForm &form, WorkingVal
         const double ktau = holdingFactor(t, tau, x);
         form.SteamStrengthPct = checked(100 * kc * kt * ktau
                                         * acceleratorFactor(form.rgYskoriteli));
-    } catch (const text::ConversionError &e) {
-        return text::Failure::fromConversion(e);
-    } catch (const text::ArithmeticError &e) {
-        return text::Failure::fromArithmetic(e);
-    }
-    return std::nullopt;
+    });
 }
 
 } // namespace mixdesign

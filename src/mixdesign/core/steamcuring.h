@@ -1,7 +1,7 @@
 #pragma once
 
 #include "mixdesign/core/forms.h"
-#include "text/errors.h"
+#include "common/failure.h"
 
 #include <optional>
 
@@ -17,6 +17,6 @@ double acceleratorFactor(int accelerator);
 // drop by a fifth (at once, and for good); then the release strength SteamStrengthPct, per
 // cent of R28. On failure SteamStrengthPct keeps its value and the returned failure is the
 // message to show; the dialog closes with OK all the same.
-std::optional<text::Failure> acceptSteamCuring(SteamCuringForm &form, WorkingValues &work);
+std::optional<common::Failure> acceptSteamCuring(SteamCuringForm &form, WorkingValues &work);
 
 } // namespace mixdesign

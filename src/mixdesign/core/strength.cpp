@@ -1,12 +1,12 @@
 #include "mixdesign/core/strength.h"
 
-#include "text/arithmetic.h"
+#include "common/arithmetic.h"
 #include "text/numbers.h"
 
 namespace mixdesign {
 
-using text::checked;
-using text::divide;
+using common::checked;
+using common::divide;
 
 double CoefficientA::final() const
 {

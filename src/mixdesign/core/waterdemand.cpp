@@ -1,12 +1,12 @@
 #include "mixdesign/core/waterdemand.h"
 
-#include "text/arithmetic.h"
+#include "common/arithmetic.h"
 #include "text/numbers.h"
 
 namespace mixdesign {
 
-using text::checked;
-using text::divide;
+using common::checked;
+using common::divide;
 
 double WaterDemand::corrections() const
 {
@@ -58,7 +58,7 @@ CementDemand cementDemand(const MixDesignInput &in, WorkingValues &work)
     c.criticalCW = divide(1.0, checked(0.0168 * in.NormalConsistency));
     c.designCW = divide(1.0, work.WCRatio);
     if (c.beyondConstantWaterRule()) {
-        const double power = text::exponent(5.5 * text::ln(work.WaterContent / 100));
+        const double power = common::exponent(5.5 * common::ln(work.WaterContent / 100));
         c.correctionByCW = checked(power * (c.designCW - c.criticalCW));
     }
     work.WaterContent = checked(work.WaterContent + c.correctionByCW);

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "mixdesign/core/forms.h"
-#include "text/errors.h"
+#include "common/failure.h"
 
 #include <QString>
 
@@ -10,7 +9,7 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
-namespace mixdesign {
+namespace ui {
 
 // A push button named after its control.
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption);
@@ -40,10 +39,6 @@ struct EditPage
 EditPage makeEditPage(QWidget *parent, const EditPageNames &names);
 
 // The message of a failed OK, shown over `parent` in a message box.
-void showFailure(QWidget *parent, const text::Failure &failure);
+void showFailure(QWidget *parent, const common::Failure &failure);
 
-// The modal result of a QDialog::exec(); a dialog that ended in any other way than OK counts
-// as closed.
-ModalResult modalResultOf(int execResult);
-
-} // namespace mixdesign
+} // namespace ui

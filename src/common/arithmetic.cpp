@@ -1,10 +1,10 @@
-#include "text/arithmetic.h"
+#include "common/arithmetic.h"
 
-#include "text/errors.h"
+#include "common/failure.h"
 
 #include <cmath>
 
-namespace text {
+namespace common {
 
 double checked(double value)
 {
@@ -43,4 +43,4 @@ double exponent(double x)
     return checked(std::exp(checked(x)));
 }
 
-} // namespace text
+} // namespace common

@@ -1,6 +1,6 @@
-#include "text/errors.h"
+#include "common/failure.h"
 
-namespace text {
+namespace common {
 
 std::string arithmeticMessage(ArithmeticFault fault)
 {
@@ -20,24 +20,19 @@ std::string conversionMessage(const std::string &text)
     return "\"" + text + "\" не является правильным числом.";
 }
 
+StepError::StepError(Failure::Kind kind, const std::string &message)
+    : std::runtime_error(message)
+    , m_kind(kind)
+{}
+
 ArithmeticError::ArithmeticError(ArithmeticFault fault)
-    : std::runtime_error(arithmeticMessage(fault))
+    : StepError(Failure::Kind::Arithmetic, arithmeticMessage(fault))
     , m_fault(fault)
 {}
 
 ConversionError::ConversionError(std::string text)
-    : std::runtime_error(conversionMessage(text))
+    : StepError(Failure::Kind::Conversion, conversionMessage(text))
     , m_text(std::move(text))
 {}
 
-Failure Failure::fromConversion(const ConversionError &error)
-{
-    return {Kind::Conversion, error.what()};
-}
-
-Failure Failure::fromArithmetic(const ArithmeticError &error)
-{
-    return {Kind::Arithmetic, error.what()};
-}
-
-} // namespace text
+} // namespace common

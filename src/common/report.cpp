@@ -1,10 +1,10 @@
-#include "text/report.h"
+#include "common/report.h"
 
-namespace text {
+namespace common {
 
 std::string Report::caption(int windowNumber) const
 {
     return captionBeforeNumber + std::to_string(windowNumber) + captionAfterNumber;
 }
 
-} // namespace text
+} // namespace common

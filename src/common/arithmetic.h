@@ -1,6 +1,6 @@
 #pragma once
 
-namespace text {
+namespace common {
 
 // Checked arithmetic for the calculations: each function returns a finite result or throws
 // ArithmeticError naming the fault, so no inf or nan ever reaches a report.
@@ -19,4 +19,4 @@ double exponent(double x);
 // operation.
 double checked(double value);
 
-} // namespace text
+} // namespace common

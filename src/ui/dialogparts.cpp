@@ -1,4 +1,4 @@
-#include "mixdesign/dialogparts.h"
+#include "ui/dialogparts.h"
 
 #include "ui/maskededit.h"
 #include "ui/modaldialog.h"
@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace mixdesign {
+namespace ui {
 
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption)
 {
@@ -35,7 +35,7 @@ EditPage makeEditPage(QWidget *parent, const EditPageNames &names)
     EditPage page;
     page.sheet = new QWidget(parent);
     page.sheet->setObjectName(QString::fromUtf8(names.sheet));
-    page.edit = ui::makeEdit(page.sheet, QString::fromUtf8(names.edit));
+    page.edit = makeEdit(page.sheet, QString::fromUtf8(names.edit));
     page.ok = makeButton(page.sheet, QString::fromUtf8(names.ok), QStringLiteral("OK"));
     page.close = makeButton(page.sheet, QString::fromUtf8(names.close),
                             QStringLiteral("&Close"));
@@ -52,19 +52,14 @@ EditPage makeEditPage(QWidget *parent, const EditPageNames &names)
     return page;
 }
 
-void showFailure(QWidget *parent, const text::Failure &failure)
+void showFailure(QWidget *parent, const common::Failure &failure)
 {
     const QString title = QApplication::applicationName();
-    const QString message = ui::toQt(failure.message);
-    if (failure.kind == text::Failure::Kind::Refused)
+    const QString message = toQt(failure.message);
+    if (failure.kind == common::Failure::Kind::Refused)
         QMessageBox::information(parent, title, message);
     else
         QMessageBox::warning(parent, title, message);
 }
 
-ModalResult modalResultOf(int execResult)
-{
-    return execResult == ui::ModalDialog::Ok ? ModalResult::Ok : ModalResult::Close;
-}
-
-} // namespace mixdesign
+} // namespace ui
