@@ -102,9 +102,10 @@ void DocumentCommands::print()
 
 TForm1 *DocumentCommands::openTextFile(const QString &path)
 {
-    // A folder is no file of that name: nothing happens, as for a name that does not exist.
+    // Only a regular file opens: for a folder, a pipe or a device nothing happens, as for a
+    // name that does not exist (a pipe or a device could be read without end).
     const QFileInfo file(path);
-    if (path.isEmpty() || !file.exists() || file.isDir())
+    if (path.isEmpty() || !file.isFile())
         return nullptr;
     TForm1 *window = m_windows.createReportWindow();
     const int number = m_windows.nextWindowNumber();

@@ -36,8 +36,9 @@ public:
     // "Печать...": the print dialog, then the printing.
     void print();
 
-    // Opens a file into a new report window; nullptr, with nothing changed, when no file of
-    // that name exists. A read error is shown and the window keeps the lines read before it.
+    // Opens a file into a new report window; nullptr, with nothing changed, when no regular
+    // file of that name exists. A read error is shown and the window keeps the lines read
+    // before it.
     TForm1 *openTextFile(const QString &path);
     // Saves the active report window; false if there is none (silently) or saving failed
     // (after the message "Нет открытых файлов").

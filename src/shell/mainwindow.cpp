@@ -23,7 +23,7 @@ namespace shell {
 
 TfmForm1::TfmForm1(QWidget *parent)
     : QMainWindow(parent)
-    , m_area(new QMdiArea(this))
+    , m_area(new ui::GradientMdiArea(this))
     , m_commands(new CommandActions(this))
     , m_reports(new ReportWindows(m_area, this))
 {
@@ -63,7 +63,6 @@ void TfmForm1::placeCentred()
 
 void TfmForm1::decorateArea()
 {
-    new ui::MdiBackground(m_area);
     ui::TitleBarStyle::install(m_area);
     PopupMenu1 = shell::createPopupMenu(*m_commands, this);
     m_area->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -1,5 +1,6 @@
 #include "shell/textfile.h"
 
+#include "common/wholefile.h"
 #include "text/cp1251.h"
 #include "text/lines.h"
 
@@ -64,19 +65,8 @@ bool writeTextFile(const QString &path, const QStringList &lines, QString *reaso
         return false;
     }
     const std::string &bytes = std::get<std::string>(encoded);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        *reason = file.errorString();
-        return false;
-    }
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size || !file.flush()) {
-        *reason = file.errorString();
-        return false;
-    }
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
-        *reason = file.errorString();
+    if (const auto failure = common::writeWholeFile(QFile::encodeName(path).toStdString(), bytes)) {
+        *reason = QString::fromLocal8Bit(failure->c_str());
         return false;
     }
     return true;

@@ -17,9 +17,10 @@ struct TextFileContents
 // its line; the file is read and decoded a large piece at a time.
 TextFileContents readTextFile(const QString &path);
 
-// Creates or replaces the file and writes every line followed by CR LF in Windows-1251.
-// Nothing is written when a line holds a character that Windows-1251 cannot hold. On failure
-// returns false and says why in `reason`.
+// Creates or replaces the file with every line followed by CR LF in Windows-1251, whole or not
+// at all: a failed save leaves the old file as it was. Nothing is written when a line holds a
+// character that Windows-1251 cannot hold. On failure returns false and says why in `reason`
+// (the system's words for a write that failed).
 bool writeTextFile(const QString &path, const QStringList &lines, QString *reason);
 
 } // namespace shell

@@ -36,9 +36,11 @@ public:
             char *outPtr = buffer;
             std::size_t outLeft = sizeof buffer;
             const std::size_t rc = iconv(m_cd, &inPtr, &inLeft, &outPtr, &outLeft);
+            // Read at once: appending may allocate, and an allocation may change errno.
+            const bool stopped = rc == static_cast<std::size_t>(-1) && errno != E2BIG;
             out.append(buffer, outPtr - buffer);
             in.remove_prefix(in.size() - inLeft);
-            if (rc == static_cast<std::size_t>(-1) && errno != E2BIG)
+            if (stopped)
                 return false;
         }
         return true;

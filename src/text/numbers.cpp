@@ -216,8 +216,7 @@ std::string fixed(double value, int decimals)
 {
     if (!std::isfinite(value))
         return nonFinite(value);
-    if (decimals < 0)
-        decimals = 0;
+    decimals = std::clamp(decimals, 0, maxDecimals);
     std::string digits;
     bool negative = std::signbit(value);
     if (value == 0.0) {
@@ -231,15 +230,16 @@ std::string fixed(double value, int decimals)
                                + std::to_string(six.exponent + 5);
             return negative ? "-" + text : text;
         }
-        // The mantissa has -exponent decimals; keep `decimals` of them.
-        std::int64_t kept = six.mantissa;
-        if (-six.exponent > decimals)
-            kept = dropDigits(six.mantissa, -six.exponent - decimals);
-        else
-            kept *= powerOfTen(six.exponent + decimals);
-        digits = std::to_string(kept);
-        if (kept == 0)
-            negative = false;
+        // The mantissa has -exponent decimals; keep `decimals` of them: drop the rest with
+        // rounding, or write the missing ones as zeros.
+        if (-six.exponent > decimals) {
+            const std::int64_t kept = dropDigits(six.mantissa, -six.exponent - decimals);
+            digits = std::to_string(kept);
+            if (kept == 0)
+                negative = false;
+        } else {
+            digits = std::to_string(six.mantissa) + std::string(six.exponent + decimals, '0');
+        }
     }
     const std::string text = withComma(digits, decimals);
     return negative ? "-" + text : text;

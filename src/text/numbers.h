@@ -18,7 +18,8 @@ double toNumber(const std::string &text);
 // Fixed notation with `decimals` digits after the comma (the reports' F0, F1, F2): the exact
 // value rounded to 6 significant digits, then to `decimals` decimals, ties away from zero; a
 // minus sign only for a non-zero result; exponent form ("1,23457E+6") when more than six digits
-// would stand before the comma.
+// would stand before the comma. At most 18 decimals (more are taken as 18).
+inline constexpr int maxDecimals = 18;
 std::string fixed(double value, int decimals);
 
 // General text of a double: up to 15 significant digits, trailing zeros dropped, a decimal

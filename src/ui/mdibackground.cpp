@@ -1,7 +1,5 @@
 #include "ui/mdibackground.h"
 
-#include <QEvent>
-#include <QMdiArea>
 #include <QPainter>
 
 #include <algorithm>
@@ -36,25 +34,21 @@ QPixmap centredGradient(QSize size, QColor outer, QColor inner, int steps)
     return pixmap;
 }
 
-MdiBackground::MdiBackground(QMdiArea *area)
-    : QObject(area)
-    , m_area(area)
+GradientMdiArea::GradientMdiArea(QWidget *parent)
+    : QMdiArea(parent)
 {
-    area->viewport()->installEventFilter(this);
     repaintBackground();
 }
 
-bool MdiBackground::eventFilter(QObject *watched, QEvent *event)
+void GradientMdiArea::resizeEvent(QResizeEvent *event)
 {
-    if (watched == m_area->viewport() && event->type() == QEvent::Resize)
-        repaintBackground();
-    return QObject::eventFilter(watched, event);
+    QMdiArea::resizeEvent(event);
+    repaintBackground();
 }
 
-void MdiBackground::repaintBackground()
+void GradientMdiArea::repaintBackground()
 {
-    m_area->setBackground(
-        QBrush(centredGradient(m_area->viewport()->size(), outerColour(), innerColour(), Steps)));
+    setBackground(QBrush(centredGradient(viewport()->size(), outerColour(), innerColour(), Steps)));
 }
 
 } // namespace ui

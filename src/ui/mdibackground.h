@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QColor>
-#include <QObject>
+#include <QMdiArea>
 #include <QPixmap>
-
-class QMdiArea;
 
 namespace ui {
 
@@ -12,9 +10,9 @@ namespace ui {
 // `steps` colour steps, drawn off-screen.
 QPixmap centredGradient(QSize size, QColor outer, QColor inner, int steps);
 
-// Paints the free area of a multi-document area with a centred blue ↔ lime gradient in 236
+// A multi-document area whose free area is painted with a centred blue ↔ lime gradient in 236
 // colour steps, drawn again whenever the area changes size.
-class MdiBackground : public QObject
+class GradientMdiArea : public QMdiArea
 {
     Q_OBJECT
 
@@ -23,16 +21,14 @@ public:
     static QColor outerColour() { return QColor(0, 0, 255); }
     static QColor innerColour() { return QColor(0, 255, 0); }
 
-    // Parented to `area`.
-    explicit MdiBackground(QMdiArea *area);
+    explicit GradientMdiArea(QWidget *parent = nullptr);
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    // The viewport's size changed.
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void repaintBackground();
-
-    QMdiArea *m_area;
 };
 
 } // namespace ui

@@ -4,23 +4,44 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 
+// The test function and data row that run now. An answer belongs to the test that armed it:
+// once that test has ended, its timer stops and goes, so it cannot answer the dialogs of the
+// next test.
+inline QByteArray runningTest()
+{
+    return QByteArray(QTest::currentTestFunction()) + '/' + QTest::currentDataTag();
+}
+
+// The owner of the answers still waiting for their dialog.
+inline QObject *pendingAnswers()
+{
+    static QObject *const holder = new QObject; // lives as long as the test process
+    return holder;
+}
+
 // Answers the next modal dialog: once a modal widget (other than `ignore`) is active, runs
 // `answer` on it. Arm it before the click that opens the dialog, since that click blocks.
 inline void whenModal(std::function<void(QWidget *)> answer, QWidget *ignore = nullptr)
 {
-    auto *timer = new QTimer;
+    auto *timer = new QTimer(pendingAnswers());
     timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer, ignore] {
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer, ignore, test = runningTest()] {
+        if (runningTest() != test) {
+            timer->deleteLater();
+            return;
+        }
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal || modal == ignore)
             return;
         timer->stop();
+        timer->setParent(nullptr);
         timer->deleteLater();
         answer(modal);
     });
@@ -39,13 +60,6 @@ inline std::shared_ptr<QString> answerNextMessageBox()
         modal->close();
     });
     return shown;
-}
-
-// The owner of the answers still waiting for their dialog.
-inline QObject *pendingAnswers()
-{
-    static QObject *const holder = new QObject; // lives as long as the test process
-    return holder;
 }
 
 // Drops every answer still waiting and tells how many there were: a scripted dialog that
@@ -70,7 +84,11 @@ inline std::shared_ptr<bool> whenModalMatches(std::function<bool(QWidget *)> mat
     timer->setInterval(10);
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
-    QObject::connect(timer, &QTimer::timeout, timer, [=] {
+    QObject::connect(timer, &QTimer::timeout, timer, [=, test = runningTest()] {
+        if (runningTest() != test) {
+            timer->deleteLater();
+            return;
+        }
         QWidget *modal = QApplication::activeModalWidget();
         if (modal && modal->isVisible() && matches(modal)) {
             timer->stop();

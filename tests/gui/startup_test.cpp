@@ -239,8 +239,8 @@ void StartupTest::aboutWindow()
 void StartupTest::backgroundGradientSteps()
 {
     const QImage image
-        = ui::centredGradient(QSize(1200, 900), ui::MdiBackground::outerColour(),
-                              ui::MdiBackground::innerColour(), ui::MdiBackground::Steps)
+        = ui::centredGradient(QSize(1200, 900), ui::GradientMdiArea::outerColour(),
+                              ui::GradientMdiArea::innerColour(), ui::GradientMdiArea::Steps)
               .toImage();
     QCOMPARE(QColor(image.pixel(0, 0)), QColor(0, 0, 255));
     QCOMPARE(QColor(image.pixel(1199, 899)), QColor(0, 0, 255));
@@ -248,7 +248,7 @@ void StartupTest::backgroundGradientSteps()
     QSet<QRgb> colours;
     for (int x = 0; x < 600; ++x)
         colours.insert(image.pixel(x, 450));
-    QCOMPARE(colours.size(), ui::MdiBackground::Steps);
+    QCOMPARE(colours.size(), ui::GradientMdiArea::Steps);
 }
 
 void StartupTest::titleBarsCarryTheirGradients()

@@ -1,13 +1,11 @@
 #include "mixdesign/core/optionsfile.h"
 
+#include "common/wholefile.h"
 #include "text/numbers.h"
 
 #include <bit>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fstream>
-#include <unistd.h>
+#include <sys/stat.h>
 
 namespace mixdesign {
 
@@ -38,9 +36,9 @@ int clampItem(std::int32_t index, int count)
     return index;
 }
 
-std::string ioMessage(const std::string &path, int error)
+std::string ioMessage(const std::string &path, const std::string &reason)
 {
-    return "Ошибка ввода-вывода при записи файла " + path + ": " + std::strerror(error) + ".";
+    return "Ошибка ввода-вывода при записи файла " + path + ": " + reason + ".";
 }
 
 } // namespace
@@ -93,29 +91,18 @@ std::optional<common::Failure> saveOptions(const OptionsForm &form, const std::s
     if (auto failure = common::failureOf([&] { record = recordOf(form); }))
         return failure;
     const auto bytes = encodeOptions(record);
-    const std::string temporary = path + ".tmp";
-    std::FILE *file = std::fopen(temporary.c_str(), "wb");
-    if (!file)
-        return common::Failure{common::Failure::Kind::Io, ioMessage(path, errno)};
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size()
-                         && std::fflush(file) == 0 && ::fsync(fileno(file)) == 0;
-    const int writeError = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
-        std::remove(temporary.c_str());
-        return common::Failure{common::Failure::Kind::Io,
-                             ioMessage(path, written ? errno : writeError)};
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int renameError = errno;
-        std::remove(temporary.c_str());
-        return common::Failure{common::Failure::Kind::Io, ioMessage(path, renameError)};
-    }
+    const std::string_view data(reinterpret_cast<const char *>(bytes.data()), bytes.size());
+    if (const auto reason = common::writeWholeFile(path, data))
+        return common::Failure{common::Failure::Kind::Io, ioMessage(path, *reason)};
     return std::nullopt;
 }
 
 bool loadOptions(OptionsForm &form, const std::string &path)
 {
+    // Only a regular file: a pipe or a device of that name would be read without end.
+    struct stat info{};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
     std::ifstream file(path, std::ios::binary);
     if (!file)
         return false;

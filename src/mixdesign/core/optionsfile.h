@@ -34,12 +34,13 @@ OptionsRecord recordOf(const OptionsForm &form);
 // −1, at or above the item count to the last item), densities as general text ("3,11").
 void applyOptions(OptionsForm &form, const OptionsRecord &record);
 
-// Saves the options to `path` through a temporary file renamed over it, so a failed save
-// leaves the old file as it was. Returns the message to show on failure.
+// Saves the options to `path` whole or not at all, so a failed save leaves the old file as it
+// was. Returns the message to show on failure.
 std::optional<common::Failure> saveOptions(const OptionsForm &form, const std::string &path);
 
-// Loads the options from `path` when it holds a whole record; a missing, short or unreadable
-// file changes nothing and says nothing. Returns whether a record was applied.
+// Loads the options from `path` when it is a regular file holding a whole record; a missing,
+// short or unreadable file (or one that is no regular file) changes nothing and says nothing.
+// Returns whether a record was applied.
 bool loadOptions(OptionsForm &form, const std::string &path);
 
 } // namespace mixdesign
