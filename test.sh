@@ -1,8 +1,24 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs the whole test suite (the GUI tests on the offscreen platform).
+# Sets up and builds, checks the formatting, then runs the whole test suite (the GUI tests
+# offscreen) three times: as built; under the Russian locale, whose decimal separator is a
+# comma, to show that no number text depends on the environment; and built with
+# AddressSanitizer and UndefinedBehaviorSanitizer, which stop at their first report.
+# Arguments go to each ctest run (./test.sh -R core).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 "$root/tools/setup.sh"
+"$root/tools/checkformat.sh"
 export QT_QPA_PLATFORM=offscreen
-cd "$root/build"
-ctest --output-on-failure -j2 "$@"
+
+echo "== The suite"
+(cd "$root/build" && ctest --output-on-failure -j2 "$@")
+
+echo "== The suite under ru_RU.UTF-8"
+(cd "$root/build" && LC_ALL=ru_RU.UTF-8 LANG=ru_RU.UTF-8 ctest --output-on-failure -j2 "$@")
+
+echo "== The suite with AddressSanitizer and UndefinedBehaviorSanitizer"
+"$root/tools/setup.sh" --sanitize
+(cd "$root/build-sanitize" \
+    && ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=0 \
+       UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+       ctest --output-on-failure -j2 "$@")

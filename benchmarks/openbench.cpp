@@ -68,7 +68,7 @@ int main(int argc, char *argv[])
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)
         || file.write(bytes.data(), static_cast<qint64>(bytes.size()))
-            != static_cast<qint64>(bytes.size())) {
+               != static_cast<qint64>(bytes.size())) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return 1;
     }

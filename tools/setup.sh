@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Shared set-up of ./run.sh and ./test.sh: installs the Debian packages of packages.txt that
-# are missing, then configures and builds the project in build/ with two jobs.
+# are missing and the Russian locale, then configures and builds the project with two jobs,
+# in build/; with --sanitize in build-sanitize/ instead, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer (the first report ends the program).
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build="$root/build"
+
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
 
 install_packages() {
     local missing=()
@@ -18,18 +22,32 @@ install_packages() {
     done < "$root/packages.txt"
     [ ${#missing[@]} -eq 0 ] && return 0
 
-    local sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
     echo "Installing: ${missing[*]}"
     "${sudo[@]}" apt-get update -qq
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
         "${missing[@]}"
 }
 
+# The tests run once under a locale whose decimal separator is a comma.
+install_locale() {
+    locale -a 2>/dev/null | grep -qix 'ru_RU.utf8' && return 0
+    echo "Generating the locale ru_RU.UTF-8"
+    "${sudo[@]}" localedef -i ru_RU -f UTF-8 ru_RU.UTF-8
+}
+
 build_project() {
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    local build="$1"
+    shift
+    cmake -S "$root" -B "$build" -G Ninja "$@" >/dev/null
     cmake --build "$build" -j2
 }
 
 install_packages
-build_project
+install_locale
+if [ "${1:-}" = "--sanitize" ]; then
+    flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+    build_project "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug \
+        "-DCMAKE_CXX_FLAGS=-O1 $flags" "-DCMAKE_EXE_LINKER_FLAGS=$flags"
+else
+    build_project "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi

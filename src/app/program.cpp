@@ -56,8 +56,8 @@ void Program::offerShellCommands()
     m_mainWindow.offerCommand(Command::OpenText, [this] { m_documents.openText(); });
     m_mainWindow.offerCommand(Command::Save, [this] { m_documents.save(); });
     m_mainWindow.offerCommand(Command::Print, [this] { m_documents.print(); });
-    m_mainWindow.offerCommand(Command::Help, [this] { showHelpContents(); },
-                              shell::TfmForm1::AfterCommand::LeaveFocus);
+    m_mainWindow.offerCommand(
+        Command::Help, [this] { showHelpContents(); }, shell::TfmForm1::AfterCommand::LeaveFocus);
 }
 
 // "Помощь" always opens the contents: the main window's help context goes to 0 first.

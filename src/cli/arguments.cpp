@@ -7,7 +7,9 @@ namespace {
 // The length of the UTF-8 sequence starting at `s[i]` and its code point; 0 when invalid.
 std::size_t decodeUtf8(const std::string &s, std::size_t i, char32_t &code)
 {
-    const auto byte = [&s](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const auto byte = [&s](std::size_t k) {
+        return static_cast<unsigned char>(s[k]);
+    };
     const unsigned char lead = byte(i);
     std::size_t length = 0;
     char32_t lowest = 0;
@@ -57,8 +59,7 @@ std::string unfitText(const std::string &text)
 
 } // namespace
 
-std::optional<Arguments> parseArguments(const std::vector<std::string> &arguments,
-                                        std::string &why)
+std::optional<Arguments> parseArguments(const std::vector<std::string> &arguments, std::string &why)
 {
     Arguments args;
     for (std::size_t i = 0; i < arguments.size(); ++i) {

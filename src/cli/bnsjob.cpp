@@ -11,8 +11,7 @@
 
 namespace cli {
 
-std::optional<common::Report> runBns(const Arguments &args, std::ostream &errors,
-                                     ExitCode &code)
+std::optional<common::Report> runBns(const Arguments &args, std::ostream &errors, ExitCode &code)
 {
     mixdesign::MixDesignState state;
     code = BadUsage;

@@ -5,8 +5,7 @@
 namespace cli {
 
 std::optional<std::vector<common::Field>> setControls(std::vector<common::FormFields> forms,
-                                                      const Arguments &args,
-                                                      std::ostream &errors)
+                                                      const Arguments &args, std::ostream &errors)
 {
     std::vector<common::Field> set;
     for (const auto &[name, value] : args.controls) {

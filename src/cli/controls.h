@@ -13,7 +13,6 @@ namespace cli {
 // Returns the fields set, or nothing after writing the reason (an unknown or ambiguous name, an
 // item index that is no item of its group) to `errors`.
 std::optional<std::vector<common::Field>> setControls(std::vector<common::FormFields> forms,
-                                                      const Arguments &args,
-                                                      std::ostream &errors);
+                                                      const Arguments &args, std::ostream &errors);
 
 } // namespace cli

@@ -14,14 +14,14 @@
 
 namespace {
 
-const char *const usage =
-    "Использование: loviz-calc JOB [NAME=TEXT ...] [--options FILE] [--cp1251]\n"
-    "  JOB      bns — расчет базового номинального состава бетона\n"
-    "  NAME     имя элемента управления окна (edClassBet, rgFrost, edMarka_F, ...);\n"
-    "           для радиогруппы TEXT — номер пункта; общее для двух окон имя уточняется\n"
-    "           именем окна: TfmOptions.rgEconomy, Teconomy.rgEconomy\n"
-    "  --options FILE  сначала загрузить опции из 48-байтового файла (как options.slv)\n"
-    "  --cp1251        выводить отчет в кодировке Windows-1251 с концами строк CR LF\n";
+const char *const usage
+    = "Использование: loviz-calc JOB [NAME=TEXT ...] [--options FILE] [--cp1251]\n"
+      "  JOB      bns — расчет базового номинального состава бетона\n"
+      "  NAME     имя элемента управления окна (edClassBet, rgFrost, edMarka_F, ...);\n"
+      "           для радиогруппы TEXT — номер пункта; общее для двух окон имя уточняется\n"
+      "           именем окна: TfmOptions.rgEconomy, Teconomy.rgEconomy\n"
+      "  --options FILE  сначала загрузить опции из 48-байтового файла (как options.slv)\n"
+      "  --cp1251        выводить отчет в кодировке Windows-1251 с концами строк CR LF\n";
 
 int badUsage(const std::string &why)
 {
@@ -46,7 +46,7 @@ bool writeOut(const std::string &bytes)
 // written.
 bool printReport(const common::Report &report, bool cp1251)
 {
-    std::vector<std::string> lines{report.caption(1)};
+    std::vector<std::string> lines {report.caption(1)};
     lines.insert(lines.end(), report.lines.begin(), report.lines.end());
     if (!cp1251) {
         std::string out;

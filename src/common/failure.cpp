@@ -23,16 +23,19 @@ std::string conversionMessage(const std::string &text)
 StepError::StepError(Failure::Kind kind, const std::string &message)
     : std::runtime_error(message)
     , m_kind(kind)
-{}
+{
+}
 
 ArithmeticError::ArithmeticError(ArithmeticFault fault)
     : StepError(Failure::Kind::Arithmetic, arithmeticMessage(fault))
     , m_fault(fault)
-{}
+{
+}
 
 ConversionError::ConversionError(std::string text)
     : StepError(Failure::Kind::Conversion, conversionMessage(text))
     , m_text(std::move(text))
-{}
+{
+}
 
 } // namespace common

@@ -68,8 +68,7 @@ private:
 };
 
 // Runs the steps; the failure of the step that threw, or nothing when all went through.
-template<class Steps>
-std::optional<Failure> failureOf(Steps &&steps)
+template<class Steps> std::optional<Failure> failureOf(Steps &&steps)
 {
     try {
         std::forward<Steps>(steps)();
@@ -80,8 +79,7 @@ std::optional<Failure> failureOf(Steps &&steps)
 }
 
 // Runs the steps that make a T; the T, or the failure of the step that threw.
-template<class T, class Steps>
-std::variant<T, Failure> resultOf(Steps &&steps)
+template<class T, class Steps> std::variant<T, Failure> resultOf(Steps &&steps)
 {
     try {
         return std::forward<Steps>(steps)();

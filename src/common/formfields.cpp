@@ -14,13 +14,12 @@ Field radioGroup(std::string name, int &item, int items, bool noneAllowed)
     return {std::move(name), nullptr, &item, items, noneAllowed};
 }
 
-Field *findField(std::vector<FormFields> &forms, const std::string &qualifiedName,
-                 std::string &why)
+Field *findField(std::vector<FormFields> &forms, const std::string &qualifiedName, std::string &why)
 {
     const auto dot = qualifiedName.find('.');
     const std::string dialog = dot == std::string::npos ? "" : qualifiedName.substr(0, dot);
-    const std::string name = dot == std::string::npos ? qualifiedName
-                                                      : qualifiedName.substr(dot + 1);
+    const std::string name
+        = dot == std::string::npos ? qualifiedName : qualifiedName.substr(dot + 1);
     Field *found = nullptr;
     std::string foundIn;
     int matches = 0;
@@ -39,8 +38,8 @@ Field *findField(std::vector<FormFields> &forms, const std::string &qualifiedNam
     if (matches == 0)
         why = "неизвестный элемент управления: " + qualifiedName;
     else if (matches > 1)
-        why = "имя " + qualifiedName + " есть в нескольких окнах; укажите окно, например "
-              + foundIn + "." + name;
+        why = "имя " + qualifiedName + " есть в нескольких окнах; укажите окно, например " + foundIn
+              + "." + name;
     return matches == 1 ? found : nullptr;
 }
 

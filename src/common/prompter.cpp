@@ -5,7 +5,8 @@ namespace common {
 ImmediatePrompter::ImmediatePrompter(MessageSink onMessage, std::vector<std::string> answers)
     : m_onMessage(std::move(onMessage))
     , m_answers(std::move(answers))
-{}
+{
+}
 
 void ImmediatePrompter::message(const std::string &text)
 {

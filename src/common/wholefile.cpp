@@ -32,11 +32,13 @@ std::string directoryOf(const std::string &path)
 std::optional<std::string> linkTarget(std::string path, int &error)
 {
     for (int hops = 0; hops < 40; ++hops) {
-        struct stat info{};
+        struct stat info
+        {
+        };
         if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
             return path;
-        std::vector<char> target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : PATH_MAX)
-                                 + 1);
+        std::vector<char> target(
+            static_cast<std::size_t>(info.st_size > 0 ? info.st_size : PATH_MAX) + 1);
         const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
         if (length < 0) {
             error = errno;
@@ -66,7 +68,9 @@ bool writeAll(int fd, std::string_view bytes)
 // The permissions of a new file: those of the file it replaces, or what the umask leaves.
 mode_t permissionsFor(const std::string &path)
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     if (::stat(path.c_str(), &info) == 0)
         return info.st_mode & 07777;
     const mode_t mask = ::umask(0);
@@ -88,8 +92,8 @@ std::optional<std::string> writeWholeFile(const std::string &path, std::string_v
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return reasonOf(errno);
-    bool done = writeAll(fd, bytes) && ::fchmod(fd, permissionsFor(*target)) == 0
-                && ::fsync(fd) == 0;
+    bool done
+        = writeAll(fd, bytes) && ::fchmod(fd, permissionsFor(*target)) == 0 && ::fsync(fd) == 0;
     error = done ? 0 : errno;
     if (::close(fd) != 0 && done) {
         done = false;

@@ -11,7 +11,8 @@ ModalResult modalResultOf(int execResult)
 
 DialogPrompter::DialogPrompter(QWidget *messageParent)
     : m_general(messageParent)
-{}
+{
+}
 
 void DialogPrompter::setShower(AuxDialog dialog, std::function<ModalResult()> shower)
 {

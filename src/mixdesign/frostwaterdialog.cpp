@@ -14,12 +14,19 @@ namespace mixdesign {
 
 namespace {
 
-constexpr ui::EditPageNames frostNames = {
-    "F", "Нормируется морозостойкость",
-    "Введите нормируемую марку по морозостойкости, F", "edMarka_F", "BitBtn1", "BitBtn2"};
-constexpr ui::EditPageNames waterproofNames = {
-    "W", "Нормируется водонепроницаемость",
-    "Введите нормируемую марку по водонепроницаемости, W", "edW", "BitBtn3", "BitBtn4"};
+constexpr ui::EditPageNames frostNames = {"F",
+                                          "Нормируется морозостойкость",
+                                          "Введите нормируемую марку по морозостойкости, F",
+                                          "edMarka_F",
+                                          "BitBtn1",
+                                          "BitBtn2"};
+constexpr ui::EditPageNames waterproofNames
+    = {"W",
+       "Нормируется водонепроницаемость",
+       "Введите нормируемую марку по водонепроницаемости, W",
+       "edW",
+       "BitBtn3",
+       "BitBtn4"};
 
 } // namespace
 
@@ -53,8 +60,7 @@ TF_W::TF_W(FrostWaterForm &form, QWidget *parent)
     layout->addWidget(FW);
 
     connect(BitBtn1, &QPushButton::clicked, this, [this] { acceptGradeOf(GradePage::Frost); });
-    connect(BitBtn3, &QPushButton::clicked, this,
-            [this] { acceptGradeOf(GradePage::Waterproof); });
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { acceptGradeOf(GradePage::Waterproof); });
     connectCloseButton(BitBtn2);
     connectCloseButton(BitBtn4);
     connect(FW, &QTabWidget::currentChanged, this, &TF_W::followPage);

@@ -20,10 +20,9 @@ TfmBNS::TfmBNS(MixDesignState &state, Prompter &prompter, common::ReportSink rep
     , m_state(state)
     , m_prompter(prompter)
     , m_reports(std::move(reports))
-    , rgYdoboykl(new ui::RadioGroup(QStringLiteral("rgYdoboykl"),
-                                    QStringLiteral("Показатель удобоукладываемости"),
-                                    {QStringLiteral("ОК, см"), QStringLiteral("Жесткость, сек")},
-                                    this))
+    , rgYdoboykl(new ui::RadioGroup(
+          QStringLiteral("rgYdoboykl"), QStringLiteral("Показатель удобоукладываемости"),
+          {QStringLiteral("ОК, см"), QStringLiteral("Жесткость, сек")}, this))
     , edYdoboykl(ui::makeEdit(this, QStringLiteral("edYdoboykl")))
     , edMarkCem(ui::makeEdit(this, QStringLiteral("edMarkCem"), QStringLiteral("000;1; "), 3))
     , edClassBet(ui::makeEdit(this, QStringLiteral("edClassBet")))

@@ -15,26 +15,45 @@ namespace mixdesign {
 
 namespace {
 
-constexpr ui::EditPageNames higherGrade = {
-    "marka_cem", "Экономия цемента за счет увеличения марки цемента",
-    "Введите марку цемента, М", "edMarka_C", "bbMarka_C", "BitBtn2"};
-constexpr ui::EditPageNames longerAge = {
-    "concr_age", "Экономия цемента за счет увеличения проектного возраста",
-    "Введите проектный возраст бетона, сут", "edAge", "bbAge", "BitBtn4"};
-constexpr ui::EditPageNames airEntrainment = {
-    "air_addit", "Экономия цемента за счет введения введения воздухововлекающих добавок",
-    "Введите рекомендованный объем вовлеченного воздуха (30...60 л.)", "edAir", "bbAir_Entr",
-    "BitBtn6"};
-constexpr ui::EditPageNames flyAsh = {
-    "ash", "Экономия цемента за счет введения золы-унос",
-    "Введите расход золы-унос, кг/ м. куб.", "edAsh", "bbAsh", "BitBtn8"};
-constexpr ui::EditPageNames superplasticiser = {
-    "superplast", "Экономия цемента за счет введения суперпластификатора (типа С-3)",
-    "Введите снижение водопотребности бетонной смеси, %", "edSuperplast", "bbSuperPlast",
-    "BitBtn10"};
-constexpr ui::EditPageNames plasticiser = {
-    "plast", "Экономия цемента за счет введения пластификатора  (типа ЛСТ)",
-    "Введите снижение водопотребности бетонной смеси, %", "edPlast", "bbPlastif", "BitBtn12"};
+constexpr ui::EditPageNames higherGrade = {"marka_cem",
+                                           "Экономия цемента за счет увеличения марки цемента",
+                                           "Введите марку цемента, М",
+                                           "edMarka_C",
+                                           "bbMarka_C",
+                                           "BitBtn2"};
+constexpr ui::EditPageNames longerAge = {"concr_age",
+                                         "Экономия цемента за счет увеличения проектного возраста",
+                                         "Введите проектный возраст бетона, сут",
+                                         "edAge",
+                                         "bbAge",
+                                         "BitBtn4"};
+constexpr ui::EditPageNames airEntrainment
+    = {"air_addit",
+       "Экономия цемента за счет введения введения воздухововлекающих добавок",
+       "Введите рекомендованный объем вовлеченного воздуха (30...60 л.)",
+       "edAir",
+       "bbAir_Entr",
+       "BitBtn6"};
+constexpr ui::EditPageNames flyAsh = {"ash",
+                                      "Экономия цемента за счет введения золы-унос",
+                                      "Введите расход золы-унос, кг/ м. куб.",
+                                      "edAsh",
+                                      "bbAsh",
+                                      "BitBtn8"};
+constexpr ui::EditPageNames superplasticiser
+    = {"superplast",
+       "Экономия цемента за счет введения суперпластификатора (типа С-3)",
+       "Введите снижение водопотребности бетонной смеси, %",
+       "edSuperplast",
+       "bbSuperPlast",
+       "BitBtn10"};
+constexpr ui::EditPageNames plasticiser
+    = {"plast",
+       "Экономия цемента за счет введения пластификатора  (типа ЛСТ)",
+       "Введите снижение водопотребности бетонной смеси, %",
+       "edPlast",
+       "bbPlastif",
+       "BitBtn12"};
 
 } // namespace
 

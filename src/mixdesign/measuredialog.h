@@ -11,7 +11,7 @@ class QPushButton;
 namespace ui {
 class FixedTabWidget;
 struct EditPageNames;
-}
+} // namespace ui
 
 namespace mixdesign {
 

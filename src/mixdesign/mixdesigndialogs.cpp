@@ -55,10 +55,8 @@ void MixDesignDialogs::connectPrompter()
                          [this] { return m_frostWater->showPage(GradePage::Waterproof); });
     m_prompter.setShower(AuxDialog::SteamCuring,
                          [this] { return modalResultOf(m_steamCuring->exec()); });
-    m_prompter.setShower(AuxDialog::Economy,
-                         [this] { return modalResultOf(m_economy->exec()); });
-    m_prompter.setShower(AuxDialog::Measure,
-                         [this] { return modalResultOf(m_measure->exec()); });
+    m_prompter.setShower(AuxDialog::Economy, [this] { return modalResultOf(m_economy->exec()); });
+    m_prompter.setShower(AuxDialog::Measure, [this] { return modalResultOf(m_measure->exec()); });
 }
 
 } // namespace mixdesign

@@ -1,7 +1,7 @@
 #include "mixdesign/optionsdialog.h"
 
-#include "mixdesign/core/optionsfile.h"
 #include "mixdesign/core/formfields.h"
+#include "mixdesign/core/optionsfile.h"
 #include "ui/dialogparts.h"
 #include "ui/maskededit.h"
 #include "ui/radiogroup.h"
@@ -39,8 +39,8 @@ TfmOptions::TfmOptions(OptionsForm &form, QWidget *parent)
     , rgFrost(yesNoGroup(this, "rgFrost", "Нормируется морозостойкость ?"))
     , rgArmatyra(yesNoGroup(this, "rgArmatyra", "Применяется армирование изделий ?"))
     , rgProparka(yesNoGroup(this, "rgProparka", "Применяется пропаривание изделий ?"))
-    , rgEconomy(yesNoGroup(this, "rgEconomy",
-                           "Есть ли необходимость в мерах по экономии цемента ?"))
+    , rgEconomy(
+          yesNoGroup(this, "rgEconomy", "Есть ли необходимость в мерах по экономии цемента ?"))
     , rgZapolnitel(new ui::RadioGroup(QStringLiteral("rgZapolnitel"),
                                       QStringLiteral("Вид крупного заполнителя"),
                                       {QStringLiteral("щебень"), QStringLiteral("гравий горный"),

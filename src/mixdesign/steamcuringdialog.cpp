@@ -1,7 +1,7 @@
 #include "mixdesign/steamcuringdialog.h"
 
-#include "mixdesign/core/steamcuring.h"
 #include "mixdesign/core/formfields.h"
+#include "mixdesign/core/steamcuring.h"
 #include "ui/dialogparts.h"
 #include "ui/maskededit.h"
 #include "ui/radiogroup.h"
@@ -24,12 +24,11 @@ TfmTVO::TfmTVO(SteamCuringForm &form, WorkingValues &work, QWidget *parent)
            QStringLiteral("хлорид кальция"), QStringLiteral("\"Релаксол\""),
            QStringLiteral("суперпластификатор")},
           this))
-    , rgVid_Cem(new ui::RadioGroup(QStringLiteral("rgVid_Cem"),
-                                   QStringLiteral("Вид цемента по пропариванию"),
-                                   {QStringLiteral("портландцемент 1 группы"),
-                                    QStringLiteral("портландцемент 2 группы"),
-                                    QStringLiteral("шлакопортландцемент")},
-                                   this))
+    , rgVid_Cem(new ui::RadioGroup(
+          QStringLiteral("rgVid_Cem"), QStringLiteral("Вид цемента по пропариванию"),
+          {QStringLiteral("портландцемент 1 группы"), QStringLiteral("портландцемент 2 группы"),
+           QStringLiteral("шлакопортландцемент")},
+          this))
     , edT_prop(ui::makeEdit(this, QStringLiteral("edT_prop")))
     , edT_vuderz(ui::makeEdit(this, QStringLiteral("edT_vuderz")))
     , BitBtn1(ui::makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("OK")))

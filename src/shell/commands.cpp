@@ -12,7 +12,7 @@ namespace {
 struct CommandEntry
 {
     Command command;
-    const char *name; // the main-menu entry
+    const char *name;    // the main-menu entry
     const char *caption; // UTF-8
     QKeyCombination shortcut;
     const char *icon; // resource name, or nullptr

@@ -14,8 +14,8 @@ namespace shell {
 using ui::Command;
 
 // One QAction per command, named after its main-menu entry, with its caption, shortcut,
-// picture and tooltip (the short part of its toolbar button's hint, before the "|"). The actions are
-// parented to and added to the main window, so their shortcuts work wherever the menu bar and
+// picture and tooltip (the short part of its toolbar button's hint, before the "|"). The actions
+// are parented to and added to the main window, so their shortcuts work wherever the menu bar and
 // the toolbar are docked or floating.
 class CommandActions : public QObject
 {

@@ -46,16 +46,16 @@ QString chosenFile(QFileDialog *dialog)
 
 } // namespace
 
-DocumentCommands::DocumentCommands(QMdiArea *area, ReportWindows &windows,
-                                   QWidget *dialogParent, QObject *parent)
+DocumentCommands::DocumentCommands(QMdiArea *area, ReportWindows &windows, QWidget *dialogParent,
+                                   QObject *parent)
     : QObject(parent)
     , m_area(area)
     , m_windows(windows)
     , m_dialogParent(dialogParent)
-    , OpenDialog1(makeFileDialog(dialogParent, QStringLiteral("OpenDialog1"),
-                                 QFileDialog::AcceptOpen))
-    , SaveDialog1(makeFileDialog(dialogParent, QStringLiteral("SaveDialog1"),
-                                 QFileDialog::AcceptSave))
+    , OpenDialog1(
+          makeFileDialog(dialogParent, QStringLiteral("OpenDialog1"), QFileDialog::AcceptOpen))
+    , SaveDialog1(
+          makeFileDialog(dialogParent, QStringLiteral("SaveDialog1"), QFileDialog::AcceptSave))
 {
     SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
 }
@@ -109,8 +109,8 @@ TForm1 *DocumentCommands::openTextFile(const QString &path)
         return nullptr;
     TForm1 *window = m_windows.createReportWindow();
     const int number = m_windows.nextWindowNumber();
-    window->setWindowTitle(QStringLiteral("Окно №") + QString::number(number)
-                           + QStringLiteral(". ") + path);
+    window->setWindowTitle(QStringLiteral("Окно №") + QString::number(number) + QStringLiteral(". ")
+                           + path);
     window->clear();
     const TextFileContents contents = readTextFile(path);
     window->setLines(contents.lines);

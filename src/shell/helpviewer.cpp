@@ -25,7 +25,7 @@ namespace {
 // The pages by help context number.
 const std::map<int, QString> &contextPages()
 {
-    static const std::map<int, QString> pages{
+    static const std::map<int, QString> pages {
         {1, QStringLiteral("mainwindow.html")},
         {21, QStringLiteral("options.html")},
         {22, QStringLiteral("mixdesign.html")},
@@ -56,8 +56,8 @@ HelpViewer::HelpViewer(QWidget *parent)
     toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     QAction *contents = toolBar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon),
                                            QStringLiteral("Содержание"));
-    m_back = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
-                                QStringLiteral("Назад"));
+    m_back
+        = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Назад"));
     m_forward = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
                                    QStringLiteral("Вперед"));
     contents->setObjectName(QStringLiteral("helpContents"));
@@ -131,8 +131,7 @@ void HelpViewer::present()
 {
     // Over a modal dialog only another modal window can take input.
     QWidget *modal = QApplication::activeModalWidget();
-    const Qt::WindowModality wanted
-        = modal && modal != this ? Qt::ApplicationModal : Qt::NonModal;
+    const Qt::WindowModality wanted = modal && modal != this ? Qt::ApplicationModal : Qt::NonModal;
     if (windowModality() != wanted) {
         hide();
         setWindowModality(wanted);

@@ -95,11 +95,16 @@ void TfmForm1::createBars()
 void TfmForm1::connectWindowCommands()
 {
     const auto here = AfterCommand::LeaveFocus;
-    offerCommand(Command::Close, [this] { close(); }, here);
-    offerCommand(Command::Cascade, [this] { cascadeWindows(m_area); }, here);
-    offerCommand(Command::Tile, [this] { tileWindowsHorizontally(m_area); }, here);
-    offerCommand(Command::NextWindow, [this] { activateNextWindow(m_area); }, here);
-    offerCommand(Command::PreviousWindow, [this] { activatePreviousWindow(m_area); }, here);
+    offerCommand(
+        Command::Close, [this] { close(); }, here);
+    offerCommand(
+        Command::Cascade, [this] { cascadeWindows(m_area); }, here);
+    offerCommand(
+        Command::Tile, [this] { tileWindowsHorizontally(m_area); }, here);
+    offerCommand(
+        Command::NextWindow, [this] { activateNextWindow(m_area); }, here);
+    offerCommand(
+        Command::PreviousWindow, [this] { activatePreviousWindow(m_area); }, here);
 }
 
 void TfmForm1::offerCommand(Command command, std::function<void()> run, AfterCommand after)

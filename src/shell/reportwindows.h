@@ -3,8 +3,8 @@
 #include <QObject>
 #include <QPointer>
 
-#include "shell/reportwindow.h"
 #include "common/report.h"
+#include "shell/reportwindow.h"
 
 class QMdiArea;
 

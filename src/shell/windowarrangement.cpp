@@ -27,8 +27,9 @@ QList<QMdiSubWindow *> visibleChildrenTopmostFirst(const QMdiArea *area)
 void placeNewWindow(QMdiArea *area, QMdiSubWindow *window)
 {
     const QRect free = area->viewport()->rect();
-    const int step = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window)
-        + 2 * window->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, window);
+    const int step
+        = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window)
+          + 2 * window->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, window);
     const int places = std::max(free.height() / (3 * step), 0) + 1;
     const int others = std::max(static_cast<int>(area->subWindowList().size()) - 1, 0);
     const int offset = step * (others % places);

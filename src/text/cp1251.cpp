@@ -81,7 +81,7 @@ std::variant<std::string, EncodingError> toCp1251(std::string_view utf8)
             continue;
         }
         const std::size_t byte = utf8.size() - rest.size();
-        return EncodingError{countCharacters(utf8.substr(0, byte)), byte};
+        return EncodingError {countCharacters(utf8.substr(0, byte)), byte};
     }
     return out;
 }

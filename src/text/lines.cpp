@@ -60,8 +60,8 @@ std::variant<std::string, LineEncodingError> encodeLines(const std::vector<std::
         while (error->byte + length < text.size()
                && (static_cast<unsigned char>(text[error->byte + length]) & 0xC0) == 0x80)
             ++length;
-        return LineEncodingError{static_cast<std::size_t>(std::count(text.begin(), at, '\n')) + 1,
-                                 text.substr(error->byte, length)};
+        return LineEncodingError {static_cast<std::size_t>(std::count(text.begin(), at, '\n')) + 1,
+                                  text.substr(error->byte, length)};
     }
     return std::get<std::string>(std::move(encoded));
 }

@@ -2,12 +2,12 @@
 
 #include "common/failure.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -65,7 +65,7 @@ Decimal sixSignificant(double magnitude)
         mantissa = mantissa * 10 + (exact.digits[i] - '0');
     if (exact.digits[6] >= '5')
         ++mantissa;
-    Decimal result{mantissa, exact.exponent - 5};
+    Decimal result {mantissa, exact.exponent - 5};
     if (result.mantissa == 1000000) {
         result.mantissa = 100000;
         ++result.exponent;

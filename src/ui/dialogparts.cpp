@@ -37,8 +37,7 @@ EditPage makeEditPage(QWidget *parent, const EditPageNames &names)
     page.sheet->setObjectName(QString::fromUtf8(names.sheet));
     page.edit = makeEdit(page.sheet, QString::fromUtf8(names.edit));
     page.ok = makeButton(page.sheet, QString::fromUtf8(names.ok), QStringLiteral("OK"));
-    page.close = makeButton(page.sheet, QString::fromUtf8(names.close),
-                            QStringLiteral("&Close"));
+    page.close = makeButton(page.sheet, QString::fromUtf8(names.close), QStringLiteral("&Close"));
 
     auto *label = new QLabel(QString::fromUtf8(names.label), page.sheet);
     label->setWordWrap(true);

@@ -9,7 +9,8 @@ namespace ui {
 
 DialogPrompter::DialogPrompter(QWidget *messageParent)
     : m_messageParent(messageParent)
-{}
+{
+}
 
 void DialogPrompter::message(const std::string &text)
 {

@@ -144,8 +144,8 @@ void FixedTabWidget::layOutTabs()
         const int spare = std::max(rowWidth - natural, 0);
         int x = 0;
         for (qsizetype k = 0; k < row.size(); ++k) {
-            const int extra = spare / static_cast<int>(row.size())
-                              + (k < spare % row.size() ? 1 : 0);
+            const int extra
+                = spare / static_cast<int>(row.size()) + (k < spare % row.size() ? 1 : 0);
             const int w = tabSize(row[k]).width() + extra;
             m_tabRects[row[k]] = QRect(x, y, w, height);
             x += w;
@@ -153,8 +153,8 @@ void FixedTabWidget::layOutTabs()
         y += height;
     }
     m_headerHeight = y;
-    m_stack->setGeometry(rect().adjusted(0, m_headerHeight, 0, 0).marginsRemoved(
-        QMargins(2, 2, 2, 2)));
+    m_stack->setGeometry(
+        rect().adjusted(0, m_headerHeight, 0, 0).marginsRemoved(QMargins(2, 2, 2, 2)));
 }
 
 void FixedTabWidget::resizeEvent(QResizeEvent *event)

@@ -112,8 +112,8 @@ void ModalDialog::showEvent(QShowEvent *event)
 
 void ModalDialog::keyPressEvent(QKeyEvent *event)
 {
-    const bool plain = event->modifiers() == Qt::NoModifier
-                       || event->modifiers() == Qt::KeypadModifier;
+    const bool plain
+        = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
     switch (event->key()) {
     case Qt::Key_Escape:
     case Qt::Key_Return:

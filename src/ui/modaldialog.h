@@ -61,7 +61,7 @@ protected:
     void setResizable(bool resizable) { m_resizable = resizable; }
 
     // Runs once at each showing, before the widgets are loaded from the form.
-    virtual void activated() {}
+    virtual void activated() { }
 
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

@@ -13,8 +13,7 @@ constexpr int tabColumns = 8;
 QString startFailure(const QPrinter &printer)
 {
     if (!printer.outputFileName().isEmpty()) {
-        return QStringLiteral("Не удалось создать файл «%1».")
-            .arg(printer.outputFileName());
+        return QStringLiteral("Не удалось создать файл «%1».").arg(printer.outputFileName());
     }
     return QStringLiteral("Принтер «%1» не принял задание.").arg(printer.printerName());
 }
@@ -23,7 +22,8 @@ QString startFailure(const QPrinter &printer)
 
 PrinterTextChannel::PrinterTextChannel(QPrinter &printer)
     : m_printer(printer)
-{}
+{
+}
 
 PrinterTextChannel::~PrinterTextChannel()
 {

@@ -43,6 +43,20 @@ check "refusal message" grep -q 'Данный прием рекомендует�
 "$calc" bns >/dev/full 2>/dev/null; code=$?
 check "a report that cannot be written exits 1" test "$code" -eq 1
 
+# A pipe whose reader has gone: the write end of a FIFO whose only reader is closed.
+fifo=/tmp/calc-fifo.$$
+mkfifo "$fifo"; exec 3<>"$fifo"; exec 4>"$fifo"; exec 3<&-
+"$calc" bns >&4 2>/tmp/calc-err.$$; code=$?
+exec 4>&-; rm -f "$fifo"
+check "a closed pipe exits 1, not by a signal" test "$code" -eq 1
+check "and says why" grep -q 'стандартный вывод' /tmp/calc-err.$$
+
+for text in $'10\nЛишняя строка' $'20\t' $'\xff25'; do
+    "$calc" bns "edT_prop=$text" >/tmp/calc-out.$$ 2>/dev/null; code=$?
+    check "a text with a control character or not UTF-8 is bad usage" test "$code" -eq 2
+    check "and prints no report" test ! -s /tmp/calc-out.$$
+done
+
 printf '\0\0\0\0\1\0\0\0\0\0\0\0\1\0\0\0\1\0\0\0\0\0\0\0' >/tmp/calc-opt.$$
 printf '\x8f\xc2\xf5\x28\x5c\x8f\x08\x40' >>/tmp/calc-opt.$$ # 3.07
 printf '\x33\x33\x33\x33\x33\x33\x05\x40' >>/tmp/calc-opt.$$ # 2.65

@@ -22,7 +22,8 @@ TEST(Cp1251, RoundTripsEveryByte)
 
 TEST(Cp1251, KnownCharacters)
 {
-    EXPECT_EQ(encoded("Окно №1"), "\xCE\xEA\xED\xEE \xB9" "1");
+    EXPECT_EQ(encoded("Окно №1"), "\xCE\xEA\xED\xEE \xB9"
+                                  "1");
     EXPECT_EQ(encoded("Ёё«»—€"), "\xA8\xB8\xAB\xBB\x97\x88");
     EXPECT_EQ(text::fromCp1251("\xC0\xFF\x98"), "Ая\xC2\x98");
     EXPECT_EQ(text::fromCp1251(""), "");

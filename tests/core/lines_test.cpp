@@ -14,7 +14,8 @@ struct SplitCase
 };
 
 class SplitLines : public testing::TestWithParam<SplitCase>
-{};
+{
+};
 
 TEST_P(SplitLines, WholeText)
 {
@@ -38,21 +39,20 @@ TEST_P(SplitLines, InPieces)
 
 INSTANTIATE_TEST_SUITE_P(
     Text, SplitLines,
-    testing::Values(
-        SplitCase{"Empty", "", {}},
-        SplitCase{"OneEmptyLine", "\r\n", {""}},
-        SplitCase{"OneEmptyLineBareLf", "\n", {""}},
-        SplitCase{"CrLf", "ab\r\ncd\r\n", {"ab", "cd"}},
-        SplitCase{"BareLf", "ab\ncd\n", {"ab", "cd"}},
-        SplitCase{"Mixed", "ab\ncd\r\n\r\n\nef", {"ab", "cd", "", "", "ef"}},
-        SplitCase{"NoFinalLineEnd", "ab\r\ncd", {"ab", "cd"}},
-        SplitCase{"EmptyLastLine", "ab\r\n\r\n", {"ab", ""}},
-        SplitCase{"BareCrStaysInItsLine", "a\rb\r\nc\r", {"a\rb", "c\r"}},
-        SplitCase{"CrBeforeCrLf", "a\r\r\n", {"a\r"}},
-        SplitCase{"OnlyCr", "\r", {"\r"}},
-        SplitCase{"Windows1251Bytes", "\xCE\xEA\xED\xEE\xA0\x98\t\r\n\xFF",
-                  {"\xCE\xEA\xED\xEE\xA0\x98\t", "\xFF"}},
-        SplitCase{"NulByte", std::string("a\0b\n", 4), {std::string("a\0b", 3)}}),
+    testing::Values(SplitCase {"Empty", "", {}}, SplitCase {"OneEmptyLine", "\r\n", {""}},
+                    SplitCase {"OneEmptyLineBareLf", "\n", {""}},
+                    SplitCase {"CrLf", "ab\r\ncd\r\n", {"ab", "cd"}},
+                    SplitCase {"BareLf", "ab\ncd\n", {"ab", "cd"}},
+                    SplitCase {"Mixed", "ab\ncd\r\n\r\n\nef", {"ab", "cd", "", "", "ef"}},
+                    SplitCase {"NoFinalLineEnd", "ab\r\ncd", {"ab", "cd"}},
+                    SplitCase {"EmptyLastLine", "ab\r\n\r\n", {"ab", ""}},
+                    SplitCase {"BareCrStaysInItsLine", "a\rb\r\nc\r", {"a\rb", "c\r"}},
+                    SplitCase {"CrBeforeCrLf", "a\r\r\n", {"a\r"}},
+                    SplitCase {"OnlyCr", "\r", {"\r"}},
+                    SplitCase {"Windows1251Bytes",
+                               "\xCE\xEA\xED\xEE\xA0\x98\t\r\n\xFF",
+                               {"\xCE\xEA\xED\xEE\xA0\x98\t", "\xFF"}},
+                    SplitCase {"NulByte", std::string("a\0b\n", 4), {std::string("a\0b", 3)}}),
     [](const testing::TestParamInfo<SplitCase> &test) { return test.param.name; });
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mixdesign/core/immediateprompter.h"
 #include "common/report.h"
+#include "mixdesign/core/immediateprompter.h"
 
 #include <algorithm>
 #include <set>
@@ -21,7 +21,8 @@ public:
     explicit ScriptedPrompter(MixDesignState &state, std::set<AuxDialog> closing = {})
         : ImmediatePrompter(state, [this](const std::string &text) { said.push_back(text); })
         , m_closing(std::move(closing))
-    {}
+    {
+    }
 
     ModalResult show(AuxDialog dialog) override
     {

@@ -9,10 +9,10 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPrinter>
 #include <QMdiArea>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -142,25 +142,25 @@ void DocumentCommandsTest::roundTrip_data()
     const QByteArray nbsp98("\xCE\xEA\xED\xEE\xA0\x98\xB9\t1"); // "Окно", NBSP, 0x98, №, tab
     // An empty report window gives an empty file.
     QTest::newRow("empty file") << QByteArray() << QStringList() << QByteArray();
-    QTest::newRow("one empty line") << QByteArray("\r\n") << QStringList{QString()}
-                                    << QByteArray("\r\n");
+    QTest::newRow("one empty line")
+        << QByteArray("\r\n") << QStringList {QString()} << QByteArray("\r\n");
     QTest::newRow("empty lines, CR LF")
-        << QByteArray("\r\nab\r\n\r\n\r\ncd\r\n\r\n") << QStringList{"", "ab", "", "", "cd", ""}
+        << QByteArray("\r\nab\r\n\r\n\r\ncd\r\n\r\n") << QStringList {"", "ab", "", "", "cd", ""}
         << QByteArray("\r\nab\r\n\r\n\r\ncd\r\n\r\n");
-    QTest::newRow("bare LF") << QByteArray("ab\n\ncd\n") << QStringList{"ab", "", "cd"}
+    QTest::newRow("bare LF") << QByteArray("ab\n\ncd\n") << QStringList {"ab", "", "cd"}
                              << QByteArray("ab\r\n\r\ncd\r\n");
-    QTest::newRow("no line end at the end") << QByteArray("ab\r\ncd") << QStringList{"ab", "cd"}
-                                            << QByteArray("ab\r\ncd\r\n");
+    QTest::newRow("no line end at the end")
+        << QByteArray("ab\r\ncd") << QStringList {"ab", "cd"} << QByteArray("ab\r\ncd\r\n");
     const QByteArray cyrillic("\xD0\xE0\xF1\xF7\xE5\xF2 \xC1\xCD\xD1\r\n\xA8\xB8\r\n");
     QTest::newRow("Cyrillic") << cyrillic
-                              << QStringList{QStringLiteral("Расчет БНС"), QStringLiteral("Ёё")}
+                              << QStringList {QStringLiteral("Расчет БНС"), QStringLiteral("Ёё")}
                               << cyrillic;
     QTest::newRow("NBSP, 0x98, tab")
         << (nbsp98 + "\r\n")
-        << QStringList{QStringLiteral("Окно") + QChar(0xA0) + QChar(0x98) + QStringLiteral("№\t1")}
+        << QStringList {QStringLiteral("Окно") + QChar(0xA0) + QChar(0x98) + QStringLiteral("№\t1")}
         << (nbsp98 + "\r\n");
     QTest::newRow("bare CR inside a line")
-        << QByteArray("a\rb\r\n\rc\r\r\n") << QStringList{"a\rb", "\rc\r"}
+        << QByteArray("a\rb\r\n\rc\r\r\n") << QStringList {"a\rb", "\rc\r"}
         << QByteArray("a\rb\r\n\rc\r\r\n");
 }
 
@@ -307,7 +307,7 @@ void DocumentCommandsTest::openDialogKeepsTheFolderOfThePreviousChoice()
     TForm1 *window = m_mainWindow->reportWindows().current();
     QVERIFY(window);
     QCOMPARE(window->windowTitle(), QStringLiteral("Окно №1. ") + path);
-    QCOMPARE(window->lines(), (QStringList{"1", "2"}));
+    QCOMPARE(window->lines(), (QStringList {"1", "2"}));
 
     QString shownFolder;
     whenModal([&shownFolder](QWidget *modal) {
@@ -342,8 +342,8 @@ void DocumentCommandsTest::captionBecomesAFileName_data()
     QTest::addColumn<QString>("name");
     QTest::newRow("calculation") << QStringLiteral("Окно №3. Расчет БНС.")
                                  << QStringLiteral("Окно №3. Расчет БНС.");
-    QTest::newRow("every forbidden character") << QStringLiteral("a/b\\c:d*e?f\"g<h>i|j")
-                                               << QStringLiteral("a_b_c_d_e_f_g_h_i_j");
+    QTest::newRow("every forbidden character")
+        << QStringLiteral("a/b\\c:d*e?f\"g<h>i|j") << QStringLiteral("a_b_c_d_e_f_g_h_i_j");
     QTest::newRow("opened file") << QStringLiteral("Окно №2. /home/т/r.txt")
                                  << QStringLiteral("Окно №2. _home_т_r.txt");
 }

@@ -44,8 +44,9 @@ void HelpViewerTest::contextShowsItsPage_data()
     const QString contents = QStringLiteral("Содержание");
     QTest::newRow("main window") << 1 << QStringLiteral("Главное окно программы");
     QTest::newRow("options") << 21 << QStringLiteral("Опции для расчета БНС");
-    QTest::newRow("mix design")
-        << 22 << QStringLiteral("Расчет базового номинального состава бетона (БНС)");
+    QTest::newRow("mix design") << 22
+                                << QStringLiteral(
+                                       "Расчет базового номинального состава бетона (БНС)");
     QTest::newRow("correction by strength")
         << 31 << QStringLiteral("Корректирование состава бетона по Ц/В и прочности");
     QTest::newRow("correction by aggregates")
@@ -85,7 +86,7 @@ void HelpViewerTest::everyLinkLeadsToAPageOrAnchor()
     QTextBrowser *browser = viewer.browser();
     const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""));
     const QRegularExpression anchor(QStringLiteral("name=\"([^\"]*)\""));
-    QStringList toVisit{QStringLiteral("index.html")};
+    QStringList toVisit {QStringLiteral("index.html")};
     QSet<QString> visited;
     QList<QPair<QString, QString>> links; // from page, to "page#anchor"
     QHash<QString, QSet<QString>> anchors;

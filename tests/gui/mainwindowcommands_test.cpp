@@ -86,7 +86,7 @@ void MainWindowCommandsTest::everyCommandIsOneAction_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shortcut");
-    QTest::addColumn<QString>("button"); // toolbar button, or empty
+    QTest::addColumn<QString>("button");       // toolbar button, or empty
     QTest::addColumn<QString>("popupSubmenu"); // "" = not in the popups, "-" = top level
     QTest::addColumn<QString>("popupName");
     QTest::addColumn<QString>("popupCaption");

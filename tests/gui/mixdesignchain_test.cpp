@@ -26,8 +26,7 @@ Q_DECLARE_METATYPE(Setup)
 
 namespace {
 
-template<typename T>
-T *child(QWidget *dialog, const QString &name)
+template<typename T> T *child(QWidget *dialog, const QString &name)
 {
     T *found = dialog->findChild<T *>(name);
     if (!found)
@@ -53,19 +52,25 @@ ModalStep press(const QString &dialog, const QString &button,
 
 ModalStep closeBox(const QString &dialog)
 {
-    return {dialog, [](QWidget *w) { w->close(); }};
+    return {dialog, [](QWidget *w) {
+                w->close();
+            }};
 }
 
 // Types a text into an edit of the dialog.
 std::function<void(QWidget *)> typing(const QString &edit, const QString &text)
 {
-    return [edit, text](QWidget *w) { child<QLineEdit>(w, edit)->setText(text); };
+    return [edit, text](QWidget *w) {
+        child<QLineEdit>(w, edit)->setText(text);
+    };
 }
 
 // Chooses an item of a radio group of the dialog.
 std::function<void(QWidget *)> choosing(const QString &group, int item)
 {
-    return [group, item](QWidget *w) { child<ui::RadioGroup>(w, group)->button(item)->click(); };
+    return [group, item](QWidget *w) {
+        child<ui::RadioGroup>(w, group)->button(item)->click();
+    };
 }
 
 } // namespace
@@ -181,17 +186,17 @@ void MixDesignChainTest::frostThenWaterproofnessEachOnItsOwnPage()
                     typing(QStringLiteral("edW"), QStringLiteral("6"))(w);
                     QTest::keyClick(w, Qt::Key_Escape);
                 }}});
-    QCOMPARE(*pages, (QStringList{QStringLiteral("F:1,0"), QStringLiteral("W:0,1")}));
+    QCOMPARE(*pages, (QStringList {QStringLiteral("F:1,0"), QStringLiteral("W:0,1")}));
     auto *tabs = m_program->mainWindow().findChild<QTabWidget *>(QStringLiteral("FW"));
     QVERIFY(tabs->isTabVisible(0) && tabs->isTabVisible(1));
 
     const QStringList lines = report();
     QCOMPARE(reports().windowCounter(), 1);
     QCOMPARE(lines.mid(3, 4),
-             (QStringList{QStringLiteral("Нормируется величина водонепроницаемости"),
-                          QStringLiteral("Марка по водонепроницаемости W6"),
-                          QStringLiteral("Нормируется величина морозостойкости"),
-                          QStringLiteral("Марка по морозостойкости F150")}));
+             (QStringList {QStringLiteral("Нормируется величина водонепроницаемости"),
+                           QStringLiteral("Марка по водонепроницаемости W6"),
+                           QStringLiteral("Нормируется величина морозостойкости"),
+                           QStringLiteral("Марка по морозостойкости F150")}));
     QVERIFY(lines.contains(wcForStrength.arg(QStringLiteral("0,67"))));
     QVERIFY(lines.contains(wcWithAllProperties.arg(QStringLiteral("0,45"))));
 }
@@ -202,61 +207,65 @@ void MixDesignChainTest::endsWithoutReport_data()
     QTest::addColumn<Script>("script");
     QTest::addColumn<QStringList>("messages");
 
-    const Setup frost = [](MixDesignState &s) { s.options.rgFrost = 0; };
+    const Setup frost = [](MixDesignState &s) {
+        s.options.rgFrost = 0;
+    };
     const Setup both = [](MixDesignState &s) {
         s.options.rgFrost = 0;
         s.options.rgWaterproof = 0;
     };
-    const Setup economy = [](MixDesignState &s) { s.options.rgEconomy = 0; };
+    const Setup economy = [](MixDesignState &s) {
+        s.options.rgEconomy = 0;
+    };
     const QString tfw = QStringLiteral("TF_W");
     const QString economyDialog = QStringLiteral("Teconomy");
     const QString measure = QStringLiteral("TVubor_Econ");
     const QString ok = QStringLiteral("BitBtn1");
 
-    QTest::newRow("frost: Close") << frost << Script{press(tfw, QStringLiteral("BitBtn2"))}
+    QTest::newRow("frost: Close") << frost << Script {press(tfw, QStringLiteral("BitBtn2"))}
                                   << QStringList();
-    QTest::newRow("frost: close box") << frost << Script{closeBox(tfw)} << QStringList();
+    QTest::newRow("frost: close box") << frost << Script {closeBox(tfw)} << QStringList();
     QTest::newRow("waterproofness: Close")
-        << both << Script{press(tfw, ok), press(tfw, QStringLiteral("BitBtn4"))} << QStringList();
+        << both << Script {press(tfw, ok), press(tfw, QStringLiteral("BitBtn4"))} << QStringList();
     QTest::newRow("frost: no limit ever computed")
         << frost
-        << Script{press(tfw, ok, typing(QStringLiteral("edMarka_F"), QStringLiteral("сто"))),
-                  messageBox}
-        << QStringList{QStringLiteral("\"сто\" не является правильным числом.")};
+        << Script {press(tfw, ok, typing(QStringLiteral("edMarka_F"), QStringLiteral("сто"))),
+                   messageBox}
+        << QStringList {QStringLiteral("\"сто\" не является правильным числом.")};
     QTest::newRow("economy: Close")
-        << economy << Script{press(economyDialog, QStringLiteral("BitBtn2"))} << QStringList();
-    QTest::newRow("economy: close box") << economy << Script{closeBox(economyDialog)}
-                                        << QStringList();
+        << economy << Script {press(economyDialog, QStringLiteral("BitBtn2"))} << QStringList();
+    QTest::newRow("economy: close box")
+        << economy << Script {closeBox(economyDialog)} << QStringList();
     QTest::newRow("measure: Close")
         << economy
-        << Script{press(economyDialog, ok, choosing(QStringLiteral("rgEconomy"), 4)),
-                  press(measure, QStringLiteral("BitBtn8"))}
+        << Script {press(economyDialog, ok, choosing(QStringLiteral("rgEconomy"), 4)),
+                   press(measure, QStringLiteral("BitBtn8"))}
         << QStringList();
     QTest::newRow("measure: close box")
         << economy
-        << Script{press(economyDialog, ok, choosing(QStringLiteral("rgEconomy"), 6)),
-                  closeBox(measure)}
+        << Script {press(economyDialog, ok, choosing(QStringLiteral("rgEconomy"), 6)),
+                   closeBox(measure)}
         << QStringList();
     QTest::newRow("measure refused by the options")
         << Setup([](MixDesignState &s) {
                s.options.rgEconomy = 0;
                s.options.rgProparka = 0;
            })
-        << Script{press(QStringLiteral("TfmTVO"), ok),
-                  press(economyDialog, ok, choosing(QStringLiteral("rgEconomy"), 2)), messageBox}
-        << QStringList{QStringLiteral("Не рекомендуется увеличивать возраст бетона при его "
-                                      "пропаривании, а также при нормировании F или W")};
+        << Script {press(QStringLiteral("TfmTVO"), ok),
+                   press(economyDialog, ok, choosing(QStringLiteral("rgEconomy"), 2)), messageBox}
+        << QStringList {QStringLiteral("Не рекомендуется увеличивать возраст бетона при его "
+                                       "пропаривании, а также при нормировании F или W")};
     QTest::newRow("superplasticiser without a factor")
         << Setup([](MixDesignState &s) {
                s.options.rgEconomy = 0;
                s.bns.rgYdoboykl = 1;
                s.bns.edYdoboykl = "1500";
            })
-        << Script{press(economyDialog, ok, choosing(QStringLiteral("rgEconomy"), 5)),
-                  press(measure, QStringLiteral("bbSuperPlast")), messageBox}
-        << QStringList{QStringLiteral("Для данного состава бетона нет коэффициента снижения "
-                                      "водопотребности по усредненным зависимостям. Введите "
-                                      "снижение водопотребности, %.")};
+        << Script {press(economyDialog, ok, choosing(QStringLiteral("rgEconomy"), 5)),
+                   press(measure, QStringLiteral("bbSuperPlast")), messageBox}
+        << QStringList {QStringLiteral("Для данного состава бетона нет коэффициента снижения "
+                                       "водопотребности по усредненным зависимостям. Введите "
+                                       "снижение водопотребности, %.")};
 }
 
 void MixDesignChainTest::endsWithoutReport()
@@ -281,7 +290,7 @@ void MixDesignChainTest::aGradeThatIsNoNumberKeepsTheEarlierLimit()
 
     const QStringList messages = calculate(
         {press(tfw, ok, typing(QStringLiteral("edMarka_F"), QStringLiteral("F300"))), messageBox});
-    QCOMPARE(messages, QStringList{QStringLiteral("\"F300\" не является правильным числом.")});
+    QCOMPARE(messages, QStringList {QStringLiteral("\"F300\" не является правильным числом.")});
     QCOMPARE(reports().windowCounter(), 2);
     QVERIFY(report().contains(QStringLiteral("Марка по морозостойкости FF300")));
     QVERIFY(report().contains(wcWithAllProperties.arg(QStringLiteral("0,55"))));
@@ -302,8 +311,8 @@ void MixDesignChainTest::closingSteamCuringGoesOnWithTheLastValue()
 
     // Typed, then closed: the text stays for the report, the strength stays as it was.
     calculate({closeBox(tvo)});
-    calculate({press(tvo, QStringLiteral("BitBtn2"), typing(QStringLiteral("edT_prop"),
-                                                             QStringLiteral("12")))});
+    calculate({press(tvo, QStringLiteral("BitBtn2"),
+                     typing(QStringLiteral("edT_prop"), QStringLiteral("12")))});
     QCOMPARE(reports().windowCounter(), 4);
     QVERIFY(report().contains(strengthLine.arg(50)));
     QVERIFY(report().contains(QStringLiteral("Общая длительность цикла пропаривания: 12ч.")));
@@ -316,8 +325,8 @@ void MixDesignChainTest::refusedMeasureThenNoMeasure()
     const QString ok = QStringLiteral("BitBtn1");
     const QStringList messages = calculate(
         {press(economyDialog, ok, choosing(QStringLiteral("rgEconomy"), 3)), messageBox});
-    QCOMPARE(messages, QStringList{QStringLiteral("Данный прием рекомендуется только при "
-                                                  "нормировании морозостойкости")});
+    QCOMPARE(messages, QStringList {QStringLiteral("Данный прием рекомендуется только при "
+                                                   "нормировании морозостойкости")});
     QCOMPARE(reports().windowCounter(), 0);
 
     calculate({press(economyDialog, ok, choosing(QStringLiteral("rgEconomy"), 0))});
@@ -325,10 +334,10 @@ void MixDesignChainTest::refusedMeasureThenNoMeasure()
     const QStringList lines = report();
     const qsizetype section = lines.indexOf(economySection);
     QCOMPARE(lines.mid(section + 1, 3),
-             (QStringList{QStringLiteral("Нет нужного технологического приема для экономии "
-                                         "цемента"),
-                          QStringLiteral("Окончательный расход цемента: 257 кг/куб.м."),
-                          QStringLiteral("Окончательный расход воды: 172 кг/куб.м.")}));
+             (QStringList {QStringLiteral("Нет нужного технологического приема для экономии "
+                                          "цемента"),
+                           QStringLiteral("Окончательный расход цемента: 257 кг/куб.м."),
+                           QStringLiteral("Окончательный расход воды: 172 кг/куб.м.")}));
 }
 
 void MixDesignChainTest::flyAshOnItsFixedPage()
@@ -352,39 +361,39 @@ void MixDesignChainTest::flyAshOnItsFixedPage()
     const QStringList lines = report();
     const qsizetype section4 = lines.indexOf(economySection);
     QCOMPARE(lines.mid(section4 + 1, 6),
-             (QStringList{QStringLiteral("Введена зола-унос в количестве 150 кг/куб. м."),
-                          QStringLiteral("Окончательный расход цемента: 201 кг/куб.м."),
-                          QStringLiteral("Окончательный расход воды: 172 кг/куб.м."),
-                          QStringLiteral("Окончательное значение В/Ц (приведенное): 0,67"),
-                          QStringLiteral("Окончательная ожидаемая прочность в 28 сут, R28, "
-                                         "МПа: 28,8"),
-                          QString()}));
+             (QStringList {QStringLiteral("Введена зола-унос в количестве 150 кг/куб. м."),
+                           QStringLiteral("Окончательный расход цемента: 201 кг/куб.м."),
+                           QStringLiteral("Окончательный расход воды: 172 кг/куб.м."),
+                           QStringLiteral("Окончательное значение В/Ц (приведенное): 0,67"),
+                           QStringLiteral("Окончательная ожидаемая прочность в 28 сут, R28, "
+                                          "МПа: 28,8"),
+                           QString()}));
     const qsizetype section6 = lines.indexOf(QStringLiteral("6. ОКОНЧАТЕЛЬНЫЙ СОСТАВ БЕТОНА"));
     QCOMPARE(lines.mid(section6 + 1),
-             (QStringList{QStringLiteral("Расход цемента: 201 кг/куб.м."),
-                          QStringLiteral("Расход золы-унос: 150 кг/куб. м."),
-                          QStringLiteral("Расход щебня: 1266 кг/куб.м."),
-                          QStringLiteral("Расход песка: 584 кг/куб.м."),
-                          QStringLiteral("Расход воды: 172 кг/куб.м.")}));
+             (QStringList {QStringLiteral("Расход цемента: 201 кг/куб.м."),
+                           QStringLiteral("Расход золы-унос: 150 кг/куб. м."),
+                           QStringLiteral("Расход щебня: 1266 кг/куб.м."),
+                           QStringLiteral("Расход песка: 584 кг/куб.м."),
+                           QStringLiteral("Расход воды: 172 кг/куб.м.")}));
 }
 
 void MixDesignChainTest::aMeasureThatIsNoNumberKeepsTheMixHandedOver()
 {
     state().options.rgEconomy = 0;
-    const QStringList messages = calculate(
-        {press(QStringLiteral("Teconomy"), QStringLiteral("BitBtn1"),
-               choosing(QStringLiteral("rgEconomy"), 4)),
-         press(QStringLiteral("TVubor_Econ"), QStringLiteral("bbAsh"),
-               typing(QStringLiteral("edAsh"), QStringLiteral("много"))),
-         messageBox});
-    QCOMPARE(messages, QStringList{QStringLiteral("\"много\" не является правильным числом.")});
+    const QStringList messages
+        = calculate({press(QStringLiteral("Teconomy"), QStringLiteral("BitBtn1"),
+                           choosing(QStringLiteral("rgEconomy"), 4)),
+                     press(QStringLiteral("TVubor_Econ"), QStringLiteral("bbAsh"),
+                           typing(QStringLiteral("edAsh"), QStringLiteral("много"))),
+                     messageBox});
+    QCOMPARE(messages, QStringList {QStringLiteral("\"много\" не является правильным числом.")});
     QCOMPARE(reports().windowCounter(), 1);
     const QStringList lines = report();
     const qsizetype section6 = lines.indexOf(QStringLiteral("6. ОКОНЧАТЕЛЬНЫЙ СОСТАВ БЕТОНА"));
     QCOMPARE(lines.mid(section6 + 1, 3),
-             (QStringList{QStringLiteral("Расход цемента: 257 кг/куб.м."),
-                          QStringLiteral("Расход золы-унос: много кг/куб. м."),
-                          QStringLiteral("Расход щебня: 1267 кг/куб.м.")}));
+             (QStringList {QStringLiteral("Расход цемента: 257 кг/куб.м."),
+                           QStringLiteral("Расход золы-унос: много кг/куб. м."),
+                           QStringLiteral("Расход щебня: 1267 кг/куб.м.")}));
 }
 
 QTEST_MAIN(MixDesignChainTest)

@@ -132,8 +132,8 @@ void MixDesignInputTest::failedConversionUsesNoWindowNumber()
     runDialog([](QDialog *dialog) {
         dialog->findChild<QLineEdit *>(QStringLiteral("edClassBet"))->clear();
     });
-    closedAfterwards = !m_program->mainWindow().findChild<QDialog *>(QStringLiteral("TfmBNS"))
-                            ->isVisible();
+    closedAfterwards
+        = !m_program->mainWindow().findChild<QDialog *>(QStringLiteral("TfmBNS"))->isVisible();
     QVERIFY(closedAfterwards);
     QCOMPARE(m_program->mainWindow().reportWindows().windowCounter(), 0);
     QVERIFY(m_program->mainWindow().mdiArea()->subWindowList().isEmpty());
@@ -192,9 +192,9 @@ void MixDesignInputTest::editsHaveTheirMasksAndInitialTexts()
         const char *text;
     };
     const Edit edits[] = {
-        {"edYdoboykl", "", "0"},     {"edMarkCem", "999", "500"}, {"edClassBet", "", "20"},
-        {"edNGCT", "99", "28"},      {"edMkr_P", "9,9", "2,0"},   {"edNPl_P", "9,99", "1,40"},
-        {"edPr_P", "9,9", "1,0"},    {"edNKr_Sc", "", "20"},      {"edNPl_Sc", "9,99", "1,35"},
+        {"edYdoboykl", "", "0"},   {"edMarkCem", "999", "500"}, {"edClassBet", "", "20"},
+        {"edNGCT", "99", "28"},    {"edMkr_P", "9,9", "2,0"},   {"edNPl_P", "9,99", "1,40"},
+        {"edPr_P", "9,9", "1,0"},  {"edNKr_Sc", "", "20"},      {"edNPl_Sc", "9,99", "1,35"},
         {"edPr_Sc", "9,9", "0,5"},
     };
     runDialog([&edits](QDialog *dialog) {

@@ -107,8 +107,7 @@ inline std::shared_ptr<bool> whenModalMatches(std::function<bool(QWidget *)> mat
 }
 
 // The next modal dialog with this object name (the dialog's class name).
-inline std::shared_ptr<bool> whenDialog(const QString &name,
-                                        std::function<void(QDialog *)> answer)
+inline std::shared_ptr<bool> whenDialog(const QString &name, std::function<void(QDialog *)> answer)
 {
     return whenModalMatches([name](QWidget *w) { return w->objectName() == name; },
                             [answer](QWidget *w) { answer(qobject_cast<QDialog *>(w)); });

@@ -56,8 +56,7 @@ QByteArray recordBytes(const OptionsRecord &record)
                       static_cast<qsizetype>(bytes.size()));
 }
 
-template<typename T>
-T *child(QWidget *dialog, const char *name)
+template<typename T> T *child(QWidget *dialog, const char *name)
 {
     return dialog->findChild<T *>(QString::fromUtf8(name));
 }
@@ -155,9 +154,10 @@ void OptionsDialogTest::startsWithTheBuiltInOptions()
         {"rgFrost", QStringLiteral("Нормируется морозостойкость ?"), yesNo, 1},
         {"rgArmatyra", QStringLiteral("Применяется армирование изделий ?"), yesNo, 1},
         {"rgProparka", QStringLiteral("Применяется пропаривание изделий ?"), yesNo, 1},
-        {"rgEconomy", QStringLiteral("Есть ли необходимость в мерах по экономии цемента ?"),
-         yesNo, 1},
-        {"rgZapolnitel", QStringLiteral("Вид крупного заполнителя"),
+        {"rgEconomy", QStringLiteral("Есть ли необходимость в мерах по экономии цемента ?"), yesNo,
+         1},
+        {"rgZapolnitel",
+         QStringLiteral("Вид крупного заполнителя"),
          {QStringLiteral("щебень"), QStringLiteral("гравий горный"),
           QStringLiteral("гравий речной (морской)")},
          0},
@@ -186,8 +186,8 @@ void OptionsDialogTest::startsWithTheBuiltInOptions()
          QStringLiteral("2,65"), QStringLiteral("9,99;*"), 4},
         {"edPlotnostSC", QStringLiteral("Истин. плотность щебня , г/см. куб."),
          QStringLiteral("2,61"), QStringLiteral("9,99"), 4},
-        {"edTemperatyr", QStringLiteral("Температура бетонной смеси, град."),
-         QStringLiteral("20"), QString(), 32767},
+        {"edTemperatyr", QStringLiteral("Температура бетонной смеси, град."), QStringLiteral("20"),
+         QString(), 32767},
     };
     for (const auto &e : edits) {
         auto *edit = child<QLineEdit>(dialog, e.name);
@@ -248,14 +248,14 @@ void OptionsDialogTest::saveWritesTheRecordAndChangesNoControl()
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     QCOMPARE(bytes.size(), 48);
-    std::array<unsigned char, mixdesign::optionsRecordSize> raw{};
+    std::array<unsigned char, mixdesign::optionsRecordSize> raw {};
     std::copy(bytes.begin(), bytes.end(), raw.begin());
     const OptionsRecord record = mixdesign::decodeOptions(raw);
-    QCOMPARE(record.items, (std::array<std::int32_t, 6>{1, 0, 1, 1, 1, 2}));
+    QCOMPARE(record.items, (std::array<std::int32_t, 6> {1, 0, 1, 1, 1, 2}));
     QCOMPARE(record.densities[0], 3.11);
     QCOMPARE(record.densities[1], 2.70);
     QCOMPARE(record.densities[2], 2.61);
-    QCOMPARE(QDir().entryList(QDir::Files), QStringList{QStringLiteral("options.slv")});
+    QCOMPARE(QDir().entryList(QDir::Files), QStringList {QStringLiteral("options.slv")});
 
     // The temperature is not in the file: showing the dialog again keeps what it holds.
     m_program->mixDesign().state().options.edTemperatyr = "31";
@@ -303,11 +303,11 @@ void OptionsDialogTest::showingLoadsTheFile_data()
 
     QTest::newRow("indexes above the range take the last item, below −1 none")
         << recordBytes({{7, 0, -5, 0, 2, 9}, {3.05, 2.5, 2.75}})
-        << QStringList{QStringLiteral("edPlotnostC=3,05"), QStringLiteral("edPlotnostP=2,5"),
-                       QStringLiteral("edPlotnostSC=2,75"), QStringLiteral("rgArmatyra=-1"),
-                       QStringLiteral("rgEconomy=1"),   QStringLiteral("rgFrost=0"),
-                       QStringLiteral("rgProparka=0"),  QStringLiteral("rgWaterproof=1"),
-                       QStringLiteral("rgZapolnitel=2")};
+        << QStringList {QStringLiteral("edPlotnostC=3,05"),  QStringLiteral("edPlotnostP=2,5"),
+                        QStringLiteral("edPlotnostSC=2,75"), QStringLiteral("rgArmatyra=-1"),
+                        QStringLiteral("rgEconomy=1"),       QStringLiteral("rgFrost=0"),
+                        QStringLiteral("rgProparka=0"),      QStringLiteral("rgWaterproof=1"),
+                        QStringLiteral("rgZapolnitel=2")};
     QTest::newRow("the options already shown")
         << recordBytes({{0, 1, 1, 1, 0, 1}, {3.25, 2.65, 2.61}}) << QStringList();
     QTest::newRow("47 bytes: ignored without a word")

@@ -92,9 +92,9 @@ private:
     std::unique_ptr<shell::TfmForm1> m_mainWindow;
     std::unique_ptr<shell::DocumentCommands> m_commands;
     QString m_pdf;
-    double m_pageWidth = 0;  // of the last printed PDF, in points
+    double m_pageWidth = 0; // of the last printed PDF, in points
     double m_pageHeight = 0;
-    double m_margin = 0;     // the printer's margin around the printable area, in points
+    double m_margin = 0; // the printer's margin around the printable area, in points
 };
 
 void PrintingTest::init()
@@ -141,8 +141,8 @@ QList<PrintedWord> PrintingTest::printToPdf()
     if (!m_commands->printActive(printer))
         return {};
     m_margin = printer.pageLayout().margins(QPageLayout::Point).left();
-    const QString html = run(QStringLiteral("pdftotext"),
-                             {QStringLiteral("-bbox"), m_pdf, QStringLiteral("-")});
+    const QString html
+        = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), m_pdf, QStringLiteral("-")});
     static const QRegularExpression page(QStringLiteral("<page width=\"([0-9.]+)\" "
                                                         "height=\"([0-9.]+)\""));
     static const QRegularExpression word(QStringLiteral(
@@ -178,8 +178,8 @@ void PrintingTest::captionEmptyLineThenTheLines()
                  {QStringLiteral("1. ИСХОДНЫЕ ДАННЫЕ"), QStringLiteral("Класс B20"), QString(),
                   QStringLiteral("Конец")});
     const QList<PrintedRow> rows = rowsOf(printToPdf());
-    QCOMPARE(textsOf(rows), (QStringList{"Окно №1. Расчет БНС.", "1. ИСХОДНЫЕ ДАННЫЕ",
-                                         "Класс B20", "Конец"}));
+    QCOMPARE(textsOf(rows),
+             (QStringList {"Окно №1. Расчет БНС.", "1. ИСХОДНЫЕ ДАННЫЕ", "Класс B20", "Конец"}));
     const double line = rows[2].top - rows[1].top;
     QVERIFY(line > 5);
     QVERIFY(qAbs(rows[1].top - rows[0].top - 2 * line) < 0.1); // one empty line after the caption
@@ -194,7 +194,7 @@ void PrintingTest::captionEmptyLineThenTheLines()
 void PrintingTest::emptyReportPrintsCaptionAndOneEmptyLine()
 {
     reportWindow(QStringLiteral("Окно №7. Пусто"), {});
-    QCOMPARE(textsOf(rowsOf(printToPdf())), QStringList{QStringLiteral("Окно №7. Пусто")});
+    QCOMPARE(textsOf(rowsOf(printToPdf())), QStringList {QStringLiteral("Окно №7. Пусто")});
     QCOMPARE(pageCount(), 1);
 }
 
@@ -231,7 +231,7 @@ void PrintingTest::longReportFillsSeveralPages()
         lines.append(QStringLiteral("Строка %1").arg(i));
     reportWindow(QStringLiteral("Окно №2. Длинный отчет"), lines);
     const QList<PrintedRow> rows = rowsOf(printToPdf());
-    QCOMPARE(textsOf(rows), QStringList{QStringLiteral("Окно №2. Длинный отчет")} + lines);
+    QCOMPARE(textsOf(rows), QStringList {QStringLiteral("Окно №2. Длинный отчет")} + lines);
 
     const int pages = pageCount();
     QVERIFY(pages >= 3);
@@ -251,9 +251,9 @@ void PrintingTest::longReportFillsSeveralPages()
 
 void PrintingTest::tabsAdvanceToMultiplesOfEightCharacters()
 {
-    reportWindow(QStringLiteral("Окно №3. Табуляция"),
-                 {QStringLiteral("\tа\tб"), QStringLiteral("ЖЖЖЖЖЖЖЖЖЖЖЖ\tв"),
-                  QStringLiteral("г\rд")});
+    reportWindow(
+        QStringLiteral("Окно №3. Табуляция"),
+        {QStringLiteral("\tа\tб"), QStringLiteral("ЖЖЖЖЖЖЖЖЖЖЖЖ\tв"), QStringLiteral("г\rд")});
     QHash<QString, PrintedWord> words;
     for (const PrintedWord &word : printToPdf())
         words.insert(word.text, word);

@@ -9,13 +9,13 @@ struct Aggregates
 {
     double coarseVoidness = 0.0;
     double sandVoidness = 0.0;
-    double preliminarySpreading = 0.0;    // α₀, lowered for gravel
+    double preliminarySpreading = 0.0; // α₀, lowered for gravel
     double spreadingByWorkability = 0.0;
     double spreadingByBinder = 0.0;
-    double spreading = 0.0;               // α
-    double coarse = 0.0;                  // kg/m³
-    double sand = 0.0;                    // kg/m³
-    double absoluteVolume = 0.0;          // l
+    double spreading = 0.0;      // α
+    double coarse = 0.0;         // kg/m³
+    double sand = 0.0;           // kg/m³
+    double absoluteVolume = 0.0; // l
 };
 
 // True density of fly ash, g/cm³.

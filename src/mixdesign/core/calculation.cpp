@@ -14,11 +14,11 @@ void applyGradeLimit(MixDesignState &state, Prompter &prompter, AuxDialog page)
 {
     if (prompter.show(page) == ModalResult::Close)
         throw common::StepError(Kind::Cancelled, "Окно \"Учет морозостойкости и "
-                                              "водонепроницаемости\" закрыто без расчета.");
+                                                 "водонепроницаемости\" закрыто без расчета.");
     const auto &limit = state.frostWater.MaxWCRatio;
     if (!limit)
         throw common::StepError(Kind::Cancelled, "Предельное В/Ц не определено: марка не "
-                                              "принята.");
+                                                 "принята.");
     if (*limit < state.work.WCRatio)
         state.work.WCRatio = *limit;
 }
@@ -28,11 +28,11 @@ void applyCementSaving(MixDesignState &state, Prompter &prompter)
 {
     if (prompter.show(AuxDialog::Economy) == ModalResult::Close)
         throw common::StepError(Kind::Cancelled, "Окно \"Технологические приемы для экономии "
-                                              "цемента\" закрыто без выбора.");
+                                                 "цемента\" закрыто без выбора.");
     const int choice = state.economy.rgEconomy;
     if (choice >= 1 && choice <= 6 && state.measure.modalResult == ModalResult::Close)
         throw common::StepError(Kind::Cancelled, "Технологический прием для экономии цемента не "
-                                              "принят.");
+                                                 "принят.");
     state.work.WCRatio = state.measure.WCRatio;
     state.work.CementContent = state.measure.CementContent;
 }

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "common/failure.h"
+#include "common/report.h"
 #include "mixdesign/core/aggregates.h"
 #include "mixdesign/core/forms.h"
 #include "mixdesign/core/input.h"
 #include "mixdesign/core/prompter.h"
 #include "mixdesign/core/strength.h"
 #include "mixdesign/core/waterdemand.h"
-#include "common/failure.h"
-#include "common/report.h"
 
 #include <variant>
 

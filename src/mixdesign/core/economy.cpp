@@ -1,7 +1,7 @@
 #include "mixdesign/core/economy.h"
 
-#include "mixdesign/core/strength.h"
 #include "common/arithmetic.h"
+#include "mixdesign/core/strength.h"
 #include "text/numbers.h"
 
 namespace mixdesign {
@@ -21,9 +21,9 @@ const char *const refusalNoFrost = "Данный прием рекомендуе
 const char *const refusalSteam = "Данный прием не рекомендуется при пропаривании бетона";
 const char *const refusalPlasticiser = "Пластифицирующая добавка уже используется для ускорения "
                                        "твердения при пропаривании";
-const char *const noSuperplasticiserFactor =
-    "Для данного состава бетона нет коэффициента снижения водопотребности по усредненным "
-    "зависимостям. Введите снижение водопотребности, %.";
+const char *const noSuperplasticiserFactor
+    = "Для данного состава бетона нет коэффициента снижения водопотребности по усредненным "
+      "зависимостям. Введите снижение водопотребности, %.";
 
 constexpr int superplasticiserAccelerator = 4;
 
@@ -108,8 +108,8 @@ void applyMeasure(MixDesignState &state)
     }
     case Measure::FlyAsh: {
         const double ash = text::toNumber(m.edAsh);
-        const double k = ashFactor(work.ConcreteStrength, state.options.rgProparka,
-                                   work.CementActivity);
+        const double k
+            = ashFactor(work.ConcreteStrength, state.options.rgProparka, work.CementActivity);
         const double cement = checked(work.CementContent - k * ash);
         m.AshContent = ash;
         m.CementContent = cement;
@@ -118,8 +118,8 @@ void applyMeasure(MixDesignState &state)
     case Measure::Superplasticiser: {
         double factor = 0.0;
         if (m.edSuperplast == averagedRelations) {
-            const auto f = superplasticiserFactor(state.bns.rgYdoboykl == 0,
-                                                  work.WorkabilityValue, work.CementContent);
+            const auto f = superplasticiserFactor(state.bns.rgYdoboykl == 0, work.WorkabilityValue,
+                                                  work.CementContent);
             if (!f)
                 throw common::StepError(Kind::Refused, noSuperplasticiserFactor);
             factor = *f;
@@ -201,7 +201,7 @@ std::optional<common::Failure> acceptEconomy(MixDesignState &state, Prompter &pr
     const auto measure = static_cast<Measure>(choice);
     if (const auto refusal = refusalOf(measure, state)) {
         m.modalResult = ModalResult::Close;
-        return common::Failure{Kind::Refused, *refusal};
+        return common::Failure {Kind::Refused, *refusal};
     }
     m.page = choice - 1;
     if (measure == Measure::HigherCementGrade)

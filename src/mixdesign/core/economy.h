@@ -1,8 +1,8 @@
 #pragma once
 
+#include "common/failure.h"
 #include "mixdesign/core/forms.h"
 #include "mixdesign/core/prompter.h"
-#include "common/failure.h"
 
 #include <optional>
 

@@ -39,8 +39,8 @@ std::optional<common::Failure> acceptGrade(FrostWaterForm &form, GradePage page)
     if (!(rounded >= -9223372036854775808.0 && rounded < 9223372036854775808.0))
         return common::ArithmeticError(common::ArithmeticFault::InvalidOperation).failure();
     const auto grade = static_cast<std::int64_t>(rounded);
-    form.MaxWCRatio = page == GradePage::Frost ? maxWCForFrost(grade)
-                                               : maxWCForWaterproofness(grade);
+    form.MaxWCRatio
+        = page == GradePage::Frost ? maxWCForFrost(grade) : maxWCForWaterproofness(grade);
     return std::nullopt;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mixdesign/core/forms.h"
 #include "common/failure.h"
+#include "mixdesign/core/forms.h"
 
 #include <cstdint>
 #include <optional>

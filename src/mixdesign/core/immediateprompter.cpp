@@ -10,7 +10,8 @@ ImmediatePrompter::ImmediatePrompter(MixDesignState &state,
                                      common::ImmediatePrompter::MessageSink onMessage)
     : m_state(state)
     , m_general(std::move(onMessage))
-{}
+{
+}
 
 ModalResult ImmediatePrompter::show(AuxDialog dialog)
 {

@@ -22,7 +22,7 @@ MixDesignInput readInput(const MixDesignState &state, WorkingValues &work)
     in.MixTemperature = toNumber(options.edTemperatyr);
     if (options.rgZapolnitel < 0 || options.rgZapolnitel > 2)
         throw common::StepError(common::Failure::Kind::Refused,
-                             "Вид крупного заполнителя не выбран.");
+                                "Вид крупного заполнителя не выбран.");
     in.CoarseAggregateKind = static_cast<CoarseKind>(options.rgZapolnitel);
     in.Reinforced = isYes(options.rgArmatyra);
     in.FrostNormed = isYes(options.rgFrost);

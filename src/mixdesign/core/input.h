@@ -12,10 +12,10 @@ enum class CoarseKind { CrushedStone = 0, MountainGravel = 1, RiverGravel = 2 };
 struct MixDesignInput
 {
     // From the options dialog.
-    double CementDensity = 0.0;         // g/cm³
-    double SandDensity = 0.0;           // g/cm³
-    double CoarseDensity = 0.0;         // g/cm³
-    double MixTemperature = 0.0;        // °C
+    double CementDensity = 0.0;  // g/cm³
+    double SandDensity = 0.0;    // g/cm³
+    double CoarseDensity = 0.0;  // g/cm³
+    double MixTemperature = 0.0; // °C
     CoarseKind CoarseAggregateKind = CoarseKind::CrushedStone;
     bool Reinforced = false;
     bool FrostNormed = false;
@@ -25,16 +25,16 @@ struct MixDesignInput
 
     // From the input dialog.
     Workability WorkabilityIndicator = Workability::Slump;
-    double WorkabilityValue = 0.0;      // cm or s
+    double WorkabilityValue = 0.0; // cm or s
     double SandFinenessModulus = 0.0;
-    double SandBulkDensity = 0.0;       // kg/l
-    double SandImpurities = 0.0;        // %
-    double CementGrade = 0.0;           // M
-    double NormalConsistency = 0.0;     // %
-    double MaxAggregateSize = 0.0;      // mm
-    double CoarseBulkDensity = 0.0;     // kg/l
-    double CoarseImpurities = 0.0;      // %
-    double DesignClass = 0.0;           // B, MPa
+    double SandBulkDensity = 0.0;   // kg/l
+    double SandImpurities = 0.0;    // %
+    double CementGrade = 0.0;       // M
+    double NormalConsistency = 0.0; // %
+    double MaxAggregateSize = 0.0;  // mm
+    double CoarseBulkDensity = 0.0; // kg/l
+    double CoarseImpurities = 0.0;  // %
+    double DesignClass = 0.0;       // B, MPa
 };
 
 Workability workabilityOf(const BnsForm &bns);

@@ -45,7 +45,7 @@ std::string ioMessage(const std::string &path, const std::string &reason)
 
 std::array<unsigned char, optionsRecordSize> encodeOptions(const OptionsRecord &record)
 {
-    std::array<unsigned char, optionsRecordSize> bytes{};
+    std::array<unsigned char, optionsRecordSize> bytes {};
     for (std::size_t i = 0; i < record.items.size(); ++i)
         putUint(bytes.data() + 4 * i, static_cast<std::uint32_t>(record.items[i]), 4);
     for (std::size_t i = 0; i < record.densities.size(); ++i)
@@ -67,7 +67,7 @@ OptionsRecord decodeOptions(const std::array<unsigned char, optionsRecordSize> &
 OptionsRecord recordOf(const OptionsForm &form)
 {
     OptionsRecord record;
-    record.items = {form.rgWaterproof, form.rgFrost, form.rgArmatyra,
+    record.items = {form.rgWaterproof, form.rgFrost,   form.rgArmatyra,
                     form.rgProparka,   form.rgEconomy, form.rgZapolnitel};
     record.densities = {text::toNumber(form.edPlotnostC), text::toNumber(form.edPlotnostP),
                         text::toNumber(form.edPlotnostSC)};
@@ -76,8 +76,8 @@ OptionsRecord recordOf(const OptionsForm &form)
 
 void applyOptions(OptionsForm &form, const OptionsRecord &record)
 {
-    int *const groups[] = {&form.rgWaterproof, &form.rgFrost, &form.rgArmatyra,
-                           &form.rgProparka, &form.rgEconomy, &form.rgZapolnitel};
+    int *const groups[] = {&form.rgWaterproof, &form.rgFrost,   &form.rgArmatyra,
+                           &form.rgProparka,   &form.rgEconomy, &form.rgZapolnitel};
     for (std::size_t i = 0; i < record.items.size(); ++i)
         *groups[i] = clampItem(record.items[i], itemCounts[i]);
     form.edPlotnostC = text::general(record.densities[0]);
@@ -93,20 +93,22 @@ std::optional<common::Failure> saveOptions(const OptionsForm &form, const std::s
     const auto bytes = encodeOptions(record);
     const std::string_view data(reinterpret_cast<const char *>(bytes.data()), bytes.size());
     if (const auto reason = common::writeWholeFile(path, data))
-        return common::Failure{common::Failure::Kind::Io, ioMessage(path, *reason)};
+        return common::Failure {common::Failure::Kind::Io, ioMessage(path, *reason)};
     return std::nullopt;
 }
 
 bool loadOptions(OptionsForm &form, const std::string &path)
 {
     // Only a regular file: a pipe or a device of that name would be read without end.
-    struct stat info{};
+    struct stat info
+    {
+    };
     if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;
     std::ifstream file(path, std::ios::binary);
     if (!file)
         return false;
-    std::array<unsigned char, optionsRecordSize> bytes{};
+    std::array<unsigned char, optionsRecordSize> bytes {};
     if (!file.read(reinterpret_cast<char *>(bytes.data()), bytes.size()))
         return false;
     applyOptions(form, decodeOptions(bytes));

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mixdesign/core/forms.h"
 #include "common/failure.h"
+#include "mixdesign/core/forms.h"
 
 #include <array>
 #include <cstdint>
@@ -18,8 +18,8 @@ inline constexpr const char *optionsFileName = "options.slv";
 // of cement, sand and coarse aggregate.
 struct OptionsRecord
 {
-    std::array<std::int32_t, 6> items{};
-    std::array<double, 3> densities{};
+    std::array<std::int32_t, 6> items {};
+    std::array<double, 3> densities {};
 };
 
 inline constexpr std::size_t optionsRecordSize = 48;

@@ -179,8 +179,8 @@ void addWaterAndCementSection(common::Report &report, const MixDesignState &stat
     report.add("Корректирование расхода воды");
     report.add("Поправка по модулю крупности песка: " + fixed(w.bySandFineness, 1)
                + perCubicMetreL);
-    report.add("Поправка по нормальной густоте цементного теста: "
-               + fixed(w.byNormalConsistency, 1) + perCubicMetreL);
+    report.add("Поправка по нормальной густоте цементного теста: " + fixed(w.byNormalConsistency, 1)
+               + perCubicMetreL);
     report.add("Поправка по содержанию примесей в песке: " + fixed(w.bySandImpurities, 1)
                + perCubicMetreL);
     report.add("Поправка по содержанию примесей в щебне: " + fixed(w.byCoarseImpurities, 1)
@@ -210,13 +210,12 @@ void addCementSavingSection(common::Report &report, const MixDesignState &state,
         report.add("Не принято решение о экономии цемента");
     } else {
         const int choice = state.economy.rgEconomy;
-        const Measure measure = choice >= 1 && choice <= 6 ? static_cast<Measure>(choice)
-                                                           : Measure::None;
+        const Measure measure
+            = choice >= 1 && choice <= 6 ? static_cast<Measure>(choice) : Measure::None;
         addMeasureLines(report, state.measure, measure);
         report.add("Окончательный расход цемента: " + fixed(work.CementContent, 0)
                    + perCubicMetreKg);
-        report.add("Окончательный расход воды: " + fixed(work.WaterContent, 0)
-                   + perCubicMetreKg);
+        report.add("Окончательный расход воды: " + fixed(work.WaterContent, 0) + perCubicMetreKg);
         report.add((measure == Measure::FlyAsh ? "Окончательное значение В/Ц (приведенное): "
                                                : "Окончательное значение В/Ц: ")
                    + fixed(work.WCRatio, 2));

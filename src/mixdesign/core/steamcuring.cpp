@@ -39,8 +39,8 @@ double durationFactor(double t, double x)
 
 double holdingFactor(double t, double tau, double x)
 {
-    const double spread = 0.007 * t * t + 16.74 - 0.716 * t - 5.873 * x
-                          + 0.473 * (x * x + 0.145 * t * x);
+    const double spread
+        = 0.007 * t * t + 16.74 - 0.716 * t - 5.873 * x + 0.473 * (x * x + 0.145 * t * x);
     return checked(1 + std::fabs(spread) * (tau - 4) / 100);
 }
 
@@ -70,8 +70,8 @@ std::optional<common::Failure> acceptSteamCuring(SteamCuringForm &form, WorkingV
         const double kt = durationFactor(t, x);
         const double tau = text::toNumber(form.edT_vuderz);
         const double ktau = holdingFactor(t, tau, x);
-        form.SteamStrengthPct = checked(100 * kc * kt * ktau
-                                        * acceleratorFactor(form.rgYskoriteli));
+        form.SteamStrengthPct
+            = checked(100 * kc * kt * ktau * acceleratorFactor(form.rgYskoriteli));
     });
 }
 

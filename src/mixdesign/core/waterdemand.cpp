@@ -41,13 +41,12 @@ double temperatureCorrection(double t)
 WaterDemand waterDemand(const MixDesignInput &in)
 {
     WaterDemand w;
-    w.preliminary = preliminaryWater(in.WorkabilityIndicator, in.MaxAggregateSize,
-                                     in.WorkabilityValue);
+    w.preliminary
+        = preliminaryWater(in.WorkabilityIndicator, in.MaxAggregateSize, in.WorkabilityValue);
     w.bySandFineness = checked((3 - in.SandFinenessModulus) / 0.5 * 4);
     w.byNormalConsistency = checked(4 * (in.NormalConsistency - 28));
     w.bySandImpurities = in.SandImpurities > 3 ? checked(2 * (in.SandImpurities - 3)) : 0.0;
-    w.byCoarseImpurities = in.CoarseImpurities > 2 ? checked(2 * (in.CoarseImpurities - 2))
-                                                   : 0.0;
+    w.byCoarseImpurities = in.CoarseImpurities > 2 ? checked(2 * (in.CoarseImpurities - 2)) : 0.0;
     w.byTemperature = temperatureCorrection(in.MixTemperature);
     return w;
 }
