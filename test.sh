@@ -19,6 +19,6 @@ echo "== The suite under ru_RU.UTF-8"
 echo "== The suite with AddressSanitizer and UndefinedBehaviorSanitizer"
 "$root/tools/setup.sh" --sanitize
 (cd "$root/build-sanitize" \
-    && ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=0 \
+    && ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1 \
        UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
        ctest --output-on-failure -j2 "$@")

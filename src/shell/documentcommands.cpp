@@ -5,7 +5,9 @@
 #include "shell/textfile.h"
 #include "ui/printertextchannel.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -36,7 +38,14 @@ QFileDialog *makeFileDialog(QWidget *parent, const QString &name, QFileDialog::A
 // name was typed with a folder of its own.
 QString chosenFile(QFileDialog *dialog)
 {
-    if (dialog->exec() != QDialog::Accepted)
+    const int result = dialog->exec();
+    // The name completer's list goes with the dialog, also when a name typed into it ended
+    // the dialog while the list was up.
+    for (QCompleter *completer : dialog->findChildren<QCompleter *>()) {
+        if (completer->popup())
+            completer->popup()->hide();
+    }
+    if (result != QDialog::Accepted)
         return {};
     const QString path = dialog->selectedFiles().value(0);
     if (!path.isEmpty())

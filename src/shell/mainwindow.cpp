@@ -105,6 +105,16 @@ void TfmForm1::connectWindowCommands()
         Command::NextWindow, [this] { activateNextWindow(m_area); }, here);
     offerCommand(
         Command::PreviousWindow, [this] { activatePreviousWindow(m_area); }, here);
+
+    // Ctrl+F4 closes the active child window, as in every multi-document program.
+    auto *closeChild = new QAction(this);
+    closeChild->setObjectName(QStringLiteral("closeChildWindow"));
+    closeChild->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    addAction(closeChild);
+    connect(closeChild, &QAction::triggered, this, [this] {
+        if (QMdiSubWindow *child = m_area->activeSubWindow())
+            child->close();
+    });
 }
 
 void TfmForm1::offerCommand(Command command, std::function<void()> run, AfterCommand after)

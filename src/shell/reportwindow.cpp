@@ -27,6 +27,23 @@ TForm1::TForm1(QWidget *parent)
     Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Memo1, &QWidget::customContextMenuRequested, this, &TForm1::showPopupMenu);
     connect(Memo1, &QPlainTextEdit::textChanged, this, [this] { m_oneEmptyLine = false; });
+    leaveCloseKeysToTheMainWindow();
+}
+
+// The main window closes its active child with Ctrl+F4 on every platform; the child's own
+// close entry keeps showing the keys but does not compete for them.
+void TForm1::leaveCloseKeysToTheMainWindow()
+{
+    if (!systemMenu())
+        return;
+    for (QAction *entry : systemMenu()->actions()) {
+        const QList<QKeySequence> keys = entry->shortcuts();
+        if (keys.isEmpty())
+            continue;
+        entry->setShortcuts({});
+        entry->setText(entry->text() + QLatin1Char('\t')
+                       + keys.first().toString(QKeySequence::NativeText));
+    }
 }
 
 void TForm1::clear()

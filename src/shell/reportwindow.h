@@ -48,6 +48,7 @@ public:
 
 private:
     void showPopupMenu(QPoint position);
+    void leaveCloseKeysToTheMainWindow();
 
     QPlainTextEdit *Memo1;
     QMenu *PopupMenu1 = nullptr;

@@ -13,7 +13,9 @@ namespace shell {
 // third of the area's height; all of the same size, filling the rest of the area.
 void placeNewWindow(QMdiArea *area, QMdiSubWindow *window);
 
-// Cascades the children (minimised ones stay minimised).
+// Cascades the children as desktops do: in their z-order with the active one on top, each one
+// title bar below and right of the one under it, all of one size and large enough to read
+// (minimised ones stay minimised).
 void cascadeWindows(QMdiArea *area);
 
 // Tiles the children horizontally: each as wide as the area, one above another, with equal

@@ -72,8 +72,12 @@ QSize FixedTabWidget::tabSize(int index) const
     option.initFrom(this);
     option.shape = QTabBar::RoundedNorth;
     option.text = m_captions.at(index);
-    const QSize text(fontMetrics().horizontalAdvance(option.text), fontMetrics().height());
-    return style()->sizeFromContents(QStyle::CT_TabBarTab, &option, text, this);
+    // As a tab bar measures its tabs: the caption with the style's room around it.
+    const int hSpace = style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &option, this);
+    const int vSpace = style()->pixelMetric(QStyle::PM_TabBarTabVSpace, &option, this);
+    const QSize contents(fontMetrics().size(Qt::TextShowMnemonic, option.text).width() + hSpace,
+                         fontMetrics().height() + vSpace);
+    return style()->sizeFromContents(QStyle::CT_TabBarTab, &option, contents, this);
 }
 
 int FixedTabWidget::tabHeight() const

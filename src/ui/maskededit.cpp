@@ -1,8 +1,40 @@
 #include "ui/maskededit.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QStringList>
 
 namespace ui {
+
+namespace {
+
+// Turns a decimal point typed into an edit, on the main keys or the keypad, into the decimal
+// comma that the program's numbers are written with.
+class DecimalComma : public QObject
+{
+public:
+    explicit DecimalComma(QLineEdit *edit)
+        : QObject(edit)
+    {
+        edit->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->text() != QLatin1String("."))
+            return false;
+        QKeyEvent comma(QEvent::KeyPress, Qt::Key_Comma, key->modifiers(), QStringLiteral(","),
+                        key->isAutoRepeat(), key->count());
+        QCoreApplication::sendEvent(watched, &comma);
+        return true;
+    }
+};
+
+} // namespace
 
 QString qtInputMask(const QString &mask)
 {
@@ -27,6 +59,7 @@ QLineEdit *makeEdit(QWidget *parent, const QString &name, const QString &mask, i
 {
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(name);
+    new DecimalComma(edit);
     if (!mask.isEmpty())
         edit->setInputMask(qtInputMask(mask));
     if (maxLength > 0)

@@ -9,7 +9,8 @@ namespace ui {
 // ("9,99; "). An empty mask gives an empty Qt mask.
 QString qtInputMask(const QString &mask);
 
-// A line edit named after its control, with the dialog's mask (if any) and initial text.
+// A numeric edit named after its control, with the dialog's mask (if any) and maximum length.
+// A decimal point typed into it (main keys or keypad) enters the decimal comma.
 QLineEdit *makeEdit(QWidget *parent, const QString &name, const QString &mask = {},
                     int maxLength = 0);
 

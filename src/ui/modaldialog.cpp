@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -110,6 +111,24 @@ void ModalDialog::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
+// A window manager that offers to minimise a dialog anyway minimises the program with it,
+// which would leave the user nothing to click: both come back at once.
+void ModalDialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !isMinimized())
+        return;
+    QTimer::singleShot(0, this, [this] {
+        for (QWidget *window :
+             {parentWidget() ? parentWidget()->window() : nullptr, static_cast<QWidget *>(this)}) {
+            if (window && window->isMinimized())
+                window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+        }
+        raise();
+        activateWindow();
+    });
+}
+
 void ModalDialog::keyPressEvent(QKeyEvent *event)
 {
     const bool plain
@@ -165,7 +184,9 @@ void ModalDialog::fitContents()
     QFont titleFont = font();
     titleFont.setBold(true);
     const QFontMetrics metrics(titleFont);
-    const int titleWidth = metrics.horizontalAdvance(windowTitle()) + 5 * metrics.height();
+    // Window managers draw captions in fonts of their own, often a little wider.
+    const int titleWidth
+        = metrics.horizontalAdvance(windowTitle()) * 11 / 10 + 6 * metrics.height();
     if (m_resizable) {
         setMinimumWidth(std::max(minimumSizeHint().width(), titleWidth));
         return;

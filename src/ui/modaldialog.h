@@ -19,8 +19,9 @@ namespace ui {
 // it closes. Each showing puts the focus on the first edit. F1 asks for the help page of its
 // help context. When it closes, the window that was active before it is active again.
 //
-// It has a close box only, no minimise or maximise box, and unless made resizable it keeps the
-// size its contents and its caption need.
+// It asks the window manager for a close box only, no minimise or maximise box, and unless
+// made resizable it keeps the size its contents and its caption need. Minimised all the same,
+// it comes back at once with the program.
 class ModalDialog : public QDialog
 {
     Q_OBJECT
@@ -64,6 +65,7 @@ protected:
     virtual void activated() { }
 
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

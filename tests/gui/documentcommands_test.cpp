@@ -5,6 +5,8 @@
 
 #include "modalhelper.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -13,10 +15,16 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using shell::DocumentCommands;
 using shell::TForm1;
@@ -30,6 +38,7 @@ private Q_SLOTS:
     void cleanup();
     void windowNumbersAreNeverReused();
     void aMissingFileChangesNothing();
+    void aFullDiskKeepsTheOldFile();
     void roundTrip_data();
     void roundTrip();
     void everyWindows1251ByteSurvivesOpenAndSave();
@@ -127,10 +136,45 @@ void DocumentCommandsTest::windowNumbersAreNeverReused()
 
 void DocumentCommandsTest::aMissingFileChangesNothing()
 {
-    QVERIFY(!m_commands->openTextFile(m_dir->filePath(QStringLiteral("нет такого.txt"))));
-    QVERIFY(!m_commands->openTextFile(QString()));
+    // A pipe (with no writer it would block) and a device that never ends open nothing, at once.
+    const QString fifo = m_dir->filePath(QStringLiteral("канал"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QElapsedTimer clock;
+    clock.start();
+    for (const QString &path : {m_dir->filePath(QStringLiteral("нет такого.txt")), QString(),
+                                m_dir->path(), fifo, QStringLiteral("/dev/zero")})
+        QVERIFY2(!m_commands->openTextFile(path), qPrintable(path));
+    QVERIFY(clock.elapsed() < 5000);
     QCOMPARE(m_mainWindow->reportWindows().windowCounter(), 0);
     QVERIFY(m_mainWindow->mdiArea()->subWindowList().isEmpty());
+}
+
+void DocumentCommandsTest::aFullDiskKeepsTheOldFile()
+{
+    if (::geteuid() != 0)
+        QSKIP("a small filesystem of its own needs root to mount");
+    const QByteArray disk = QFile::encodeName(m_dir->filePath(QStringLiteral("disk")));
+    QVERIFY(QDir().mkpath(QString::fromLocal8Bit(disk)));
+    if (::mount("tmpfs", disk.constData(), "tmpfs", 0, "size=64k") != 0)
+        QSKIP("no tmpfs could be mounted");
+    const auto unmount = qScopeGuard([&disk] { ::umount(disk.constData()); });
+
+    const QString path = QString::fromLocal8Bit(disk) + QStringLiteral("/отчет.txt");
+    writeFile(QStringLiteral("disk/отчет.txt"), "old\r\n");
+    QFile filler(QString::fromLocal8Bit(disk) + QStringLiteral("/filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size() && filler.flush()) { }
+    filler.close();
+
+    reportWindow(QStringList(200, QStringLiteral("Расход цемента: 257 кг/куб.м.")));
+    const auto message = expectMessage();
+    QVERIFY(!m_commands->saveActiveTo(path));
+    QCOMPARE(mainText(message), saveFailed);
+    QVERIFY2(message->contains(QString::fromLocal8Bit(std::strerror(ENOSPC))),
+             qPrintable(*message));
+    QCOMPARE(readFile(path), QByteArray("old\r\n"));
+    QCOMPARE(QDir(QString::fromLocal8Bit(disk)).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
 void DocumentCommandsTest::roundTrip_data()

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -329,6 +330,13 @@ void MainWindowCommandsTest::hintOfSecondButtonKeepsItsLeadingBlank()
 
 void MainWindowCommandsTest::closeEndsWithReportWindowsOpen()
 {
+    // Ctrl+F4 closes the active report window only.
+    QPointer<shell::TForm1> second = m_window->reportWindows().createReportWindow();
+    second->memo()->setFocus();
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::CTRL | Qt::Key_F4));
+    QTRY_VERIFY(!second);
+    QCOMPARE(m_window->mdiArea()->subWindowList().size(), 1);
+
     m_report->memo()->setPlainText(QStringLiteral("не сохранено"));
     m_window->action(Command::Close)->trigger();
     QVERIFY(!m_window->isVisible());

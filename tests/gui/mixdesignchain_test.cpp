@@ -328,6 +328,9 @@ void MixDesignChainTest::refusedMeasureThenNoMeasure()
     QCOMPARE(messages, QStringList {QStringLiteral("Данный прием рекомендуется только при "
                                                    "нормировании морозостойкости")});
     QCOMPARE(reports().windowCounter(), 0);
+    // The chain of dialogs over, the main window has the keyboard again.
+    QTRY_COMPARE(QApplication::activeWindow(), &m_program->mainWindow());
+    QVERIFY(m_program->mainWindow().isAncestorOf(QApplication::focusWidget()));
 
     calculate({press(economyDialog, ok, choosing(QStringLiteral("rgEconomy"), 0))});
     QCOMPARE(reports().windowCounter(), 1);
@@ -348,6 +351,13 @@ void MixDesignChainTest::flyAshOnItsFixedPage()
                      choosing(QStringLiteral("rgEconomy"), 4)),
                {QStringLiteral("TVubor_Econ"), [chosenPage](QWidget *w) {
                     auto *tabs = child<ui::FixedTabWidget>(w, QStringLiteral("page"));
+                    // Every caption in full, inside the dialog.
+                    for (int i = 0; i < tabs->count(); ++i) {
+                        const QRect tab = tabs->tabRect(i);
+                        QVERIFY(tabs->rect().contains(tab));
+                        QVERIFY(tab.width()
+                                > tabs->fontMetrics().horizontalAdvance(tabs->tabText(i)));
+                    }
                     // The user cannot leave the page of the chosen measure.
                     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
                     QTest::keyClick(w, Qt::Key_Tab, Qt::ControlModifier);

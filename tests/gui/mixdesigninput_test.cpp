@@ -33,6 +33,7 @@ private Q_SLOTS:
     void cleanup();
     void okWritesTheReportIntoWindowOne();
     void escapeRunsTheCalculationLikeOk();
+    void enterPressesOkWhateverHasTheFocus();
     void typedTextsAreEchoedAndKeptForTheNextShowing();
     void failedConversionUsesNoWindowNumber();
     void closedWindowsNeverFreeTheirNumbers();
@@ -98,6 +99,35 @@ void MixDesignInputTest::escapeRunsTheCalculationLikeOk()
     runDialog([](QDialog *) {}, true);
     QCOMPARE(m_program->mainWindow().reportWindows().windowCounter(), 1);
     QCOMPARE(lastReportLines().value(2), QStringLiteral("Проектный класс бетона по прочности B20"));
+}
+
+void MixDesignInputTest::enterPressesOkWhateverHasTheFocus()
+{
+    // Left with Close, which keeps the focus it had.
+    whenModal([](QWidget *dialog) {
+        auto *close = dialog->findChild<QPushButton *>(QStringLiteral("BitBtn2"));
+        close->setFocus();
+        close->click();
+    });
+    m_program->mainWindow().action(shell::Command::NewMix)->trigger();
+    QCOMPARE(m_program->mainWindow().reportWindows().windowCounter(), 0);
+
+    // Shown again, the dialog has the focus on its first edit; a decimal point typed enters
+    // a comma; Enter on the Close button runs the calculation.
+    QString focused;
+    whenModal([&focused](QWidget *dialog) {
+        focused = QApplication::focusWidget()->objectName();
+        auto *strengthClass = dialog->findChild<QLineEdit *>(QStringLiteral("edClassBet"));
+        strengthClass->selectAll();
+        QTest::keyClicks(strengthClass, QStringLiteral("25.5"));
+        dialog->findChild<QPushButton *>(QStringLiteral("BitBtn2"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    m_program->mainWindow().action(shell::Command::NewMix)->trigger();
+    QCOMPARE(focused, QStringLiteral("edYdoboykl"));
+    QCOMPARE(m_program->mainWindow().reportWindows().windowCounter(), 1);
+    QCOMPARE(lastReportLines().value(2),
+             QStringLiteral("Проектный класс бетона по прочности B25,5"));
 }
 
 void MixDesignInputTest::typedTextsAreEchoedAndKeptForTheNextShowing()
