@@ -16,6 +16,7 @@ Program::Program()
 Program::Program(const QStringList &arguments)
     : m_splash(shell::showSplash(arguments, QCoreApplication::applicationFilePath()))
     , m_mixDesign(subsystemHost())
+    , m_correction(subsystemHost())
     , m_about(std::make_unique<shell::TfmAbout>(&m_mainWindow))
     , m_documents(m_mainWindow.mdiArea(), m_mainWindow.reportWindows(), &m_mainWindow)
     , m_help(std::make_unique<shell::HelpViewer>(&m_mainWindow))
@@ -23,6 +24,7 @@ Program::Program(const QStringList &arguments)
     m_help->serveDialogsOf(&m_mainWindow);
     offerShellCommands();
     m_mixDesign.offerCommands(subsystemHost());
+    m_correction.offerCommands(subsystemHost());
 }
 
 Program::~Program()

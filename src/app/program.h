@@ -1,5 +1,6 @@
 #pragma once
 
+#include "correction/correctiondialogs.h"
 #include "mixdesign/mixdesigndialogs.h"
 #include "shell/aboutdialog.h"
 #include "shell/documentcommands.h"
@@ -33,6 +34,7 @@ public:
 
     shell::TfmForm1 &mainWindow() { return m_mainWindow; }
     mixdesign::MixDesignDialogs &mixDesign() { return m_mixDesign; }
+    correction::CorrectionDialogs &correction() { return m_correction; }
     shell::TfmAbout &about() { return *m_about; }
     shell::DocumentCommands &documents() { return m_documents; }
     shell::HelpViewer &help() { return *m_help; }
@@ -47,6 +49,7 @@ private:
     QPointer<shell::TabcsfSplash> m_splash;
     shell::TfmForm1 m_mainWindow;
     mixdesign::MixDesignDialogs m_mixDesign;
+    correction::CorrectionDialogs m_correction;
     std::unique_ptr<shell::TfmAbout> m_about;
     shell::DocumentCommands m_documents;
     std::unique_ptr<shell::HelpViewer> m_help;

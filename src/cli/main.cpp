@@ -3,6 +3,7 @@
 
 #include "cli/arguments.h"
 #include "cli/bnsjob.h"
+#include "cli/correctionjobs.h"
 #include "text/lines.h"
 
 #include <cerrno>
@@ -11,8 +12,19 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <map>
 
 namespace {
+
+using Job
+    = std::optional<common::Report> (*)(const cli::Arguments &, std::ostream &, cli::ExitCode &);
+
+// The calculations by their name on the command line.
+const std::map<std::string, Job> jobs = {
+    {"bns", cli::runBns},
+    {"strength", cli::runStrength},
+    {"aggregates", cli::runAggregates},
+};
 
 const char *const usage
     = "Использование: loviz-calc JOB [NAME=TEXT ...] [--options FILE] [--cp1251]\n"
@@ -20,7 +32,7 @@ const char *const usage
       "  NAME     имя элемента управления окна (edClassBet, rgFrost, edMarka_F, ...);\n"
       "           для радиогруппы TEXT — номер пункта; общее для двух окон имя уточняется\n"
       "           именем окна: TfmOptions.rgEconomy, Teconomy.rgEconomy\n"
-      "  --options FILE  сначала загрузить опции из 48-байтового файла (как options.slv)\n"
+      "  --options FILE  (bns) сначала загрузить опции из 48-байтового файла (как options.slv)\n"
       "  --cp1251        выводить отчет в кодировке Windows-1251 с концами строк CR LF\n";
 
 int badUsage(const std::string &why)
@@ -81,11 +93,12 @@ int main(int argc, char *argv[])
     }
     if (args->job.empty())
         return badUsage("не указан расчет");
-    if (args->job != "bns")
+    const auto job = jobs.find(args->job);
+    if (job == jobs.end())
         return badUsage("неизвестный расчет: " + args->job);
 
     cli::ExitCode code = cli::Success;
-    const auto report = cli::runBns(*args, std::cerr, code);
+    const auto report = job->second(*args, std::cerr, code);
     if (!report)
         return code;
     return printReport(*report, args->cp1251) ? cli::Success : cli::NoReport;

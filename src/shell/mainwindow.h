@@ -37,7 +37,7 @@ public:
         TakeKeyboardBack, // the main window is active again (a modal chain has ended)
         LeaveFocus,       // the command showed a window of its own beside the main window
     };
-    // Makes `run` what the command does and enables it.
+    // Makes `run` what the command does and enables it; a command is offered once.
     void offerCommand(Command command, std::function<void()> run,
                       AfterCommand after = AfterCommand::TakeKeyboardBack);
     // Activates the main window and gives the keyboard to the current report window (or to

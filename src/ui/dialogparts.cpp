@@ -5,6 +5,8 @@
 #include "ui/textconvert.h"
 
 #include <QApplication>
+#include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +30,22 @@ QBoxLayout *buttonRow(QPushButton *ok, QPushButton *close)
     row->addWidget(ok);
     row->addWidget(close);
     return row;
+}
+
+QFormLayout *editRows(std::initializer_list<LabelledEdit> edits)
+{
+    auto *rows = new QFormLayout;
+    for (const LabelledEdit &row : edits)
+        rows->addRow(QString::fromUtf8(row.label), row.edit);
+    return rows;
+}
+
+QGroupBox *editGroup(QWidget *parent, const QString &caption,
+                     std::initializer_list<LabelledEdit> edits)
+{
+    auto *group = new QGroupBox(caption, parent);
+    group->setLayout(editRows(edits));
+    return group;
 }
 
 EditPage makeEditPage(QWidget *parent, const EditPageNames &names)

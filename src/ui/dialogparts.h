@@ -4,7 +4,11 @@
 
 #include <QString>
 
+#include <initializer_list>
+
 class QBoxLayout;
+class QFormLayout;
+class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -16,6 +20,20 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &cap
 
 // OK and Close side by side at the right.
 QBoxLayout *buttonRow(QPushButton *ok, QPushButton *close);
+
+// An edit with its label on the left.
+struct LabelledEdit
+{
+    const char *label; // UTF-8
+    QLineEdit *edit;
+};
+
+// Labelled edits one below another.
+QFormLayout *editRows(std::initializer_list<LabelledEdit> edits);
+
+// The same in a group box with a caption.
+QGroupBox *editGroup(QWidget *parent, const QString &caption,
+                     std::initializer_list<LabelledEdit> edits);
 
 // One page of a paged dialog: a labelled edit with its own OK and Close.
 struct EditPageNames

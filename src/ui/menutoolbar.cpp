@@ -25,7 +25,7 @@ MenuToolBar::MenuToolBar(const QString &title, QWidget *parent)
     m_rowsAction->setVisible(false);
     setToolButtonStyle(Qt::ToolButtonTextOnly);
     connect(this, &QToolBar::orientationChanged, this, [this] { choosePresentation(); });
-    connect(this, &QToolBar::topLevelChanged, this, &MenuToolBar::followFloating);
+    connect(this, &QToolBar::topLevelChanged, this, [this] { choosePresentation(); });
 }
 
 void MenuToolBar::addMenu(QMenu *menu)
@@ -64,11 +64,6 @@ void MenuToolBar::choosePresentation()
 void MenuToolBar::resizeEvent(QResizeEvent *event)
 {
     QToolBar::resizeEvent(event);
-    choosePresentation();
-}
-
-void MenuToolBar::followFloating(bool)
-{
     choosePresentation();
 }
 

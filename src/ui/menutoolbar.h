@@ -36,7 +36,6 @@ protected:
 
 private:
     void choosePresentation();
-    void followFloating(bool floating);
     void showCaption();
 
     QMenuBar *m_menuBar;

@@ -67,6 +67,28 @@ check "its waterproofness grade is standardised" grep -q '^Марка по во�
 check "its limit W/C 0,55 and cement density 3,07 give the mix" \
     grep -q '^Расход песка: 638 кг/куб.м.' /tmp/calc-out.$$
 
+out=$("$calc" bns TfmOptions.rgEconomy=0 Teconomy.rgEconomy=1 edMarka_C=600); code=$?
+check "a higher grade typed into the measure dialog" test "$code" -eq 0
+check "is the grade the mix is designed with" \
+    grep -qx 'Увеличена марка цемента до М600' <<<"$out"
+check "and gives its cement" grep -qx 'Окончательный расход цемента: 228 кг/куб.м.' <<<"$out"
+
+out=$("$calc" strength edRb1=30 edC_V1=2,0 edRb2=20 edC_V2=1,5 edRtr=25 edV=180); code=$?
+check "the correction by strength" test "$code" -eq 0
+check "its caption" \
+    test "$(head -1 <<<"$out")" = "Корректирование состава бетона по прочности. Окно №1"
+check "its cement" grep -qx 'Откорректированный расход цемента: 315 кг/куб.м.' <<<"$out"
+out=$("$calc" aggregates edP=600 edSC=1200 edVoda=180 edWp=5 edWsc=2 edXp_sc=5 edYsc_p=10)
+check "the correction by aggregates gives its water" \
+    grep -qx 'Откорректированный расход воды: 124 кг/куб.м.' <<<"$out"
+"$calc" strength edRb1=30 edC_V1=2,0 edRb2=30 edC_V2=1,5 edRtr=25 edV=180 \
+    >/tmp/calc-out.$$ 2>/tmp/calc-err.$$; code=$?
+check "equal strengths exit 1 with the arithmetic message" \
+    grep -qx 'Ошибка вычисления: деление на ноль.' /tmp/calc-err.$$
+check "and print nothing" test "$code" -eq 1 -a ! -s /tmp/calc-out.$$
+"$calc" strength edP=600 >/dev/null 2>&1; code=$?
+check "an edit of the other page is unknown" test "$code" -eq 2
+
 rm -f /tmp/calc-out.$$ /tmp/calc-opt.$$ /tmp/calc-err.$$
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -133,12 +133,13 @@ void StartupTest::startUpState()
     QCOMPARE(window.helpContext(), 1);
     QVERIFY(!window.windowIcon().isNull());
     // The commands whose dialogs are still to come are there but disabled; the others work.
-    for (shell::Command command : {shell::Command::OpenPicture, shell::Command::CorrectStrength,
-                                   shell::Command::AnalysedPeriod})
+    for (shell::Command command : {shell::Command::OpenPicture, shell::Command::AnalysedPeriod,
+                                   shell::Command::ControlledPeriod})
         QVERIFY(!window.action(command)->isEnabled());
     for (shell::Command command :
          {shell::Command::OpenText, shell::Command::Save, shell::Command::Print,
           shell::Command::Help, shell::Command::NewMix, shell::Command::MixOptions,
+          shell::Command::CorrectStrength, shell::Command::CorrectAggregates,
           shell::Command::About})
         QVERIFY(window.action(command)->isEnabled());
 }
@@ -149,6 +150,10 @@ void StartupTest::commandsReachTheirWindows_data()
     QTest::addColumn<QString>("modal");
     QTest::newRow("Новый БНС") << shell::Command::NewMix << QStringLiteral("TfmBNS");
     QTest::newRow("Опции") << shell::Command::MixOptions << QStringLiteral("TfmOptions");
+    QTest::newRow("по Ц/В и прочности")
+        << shell::Command::CorrectStrength << QStringLiteral("Tcorrection");
+    QTest::newRow("по заполнителям")
+        << shell::Command::CorrectAggregates << QStringLiteral("Tcorrection");
     QTest::newRow("О программе") << shell::Command::About << QStringLiteral("TfmAbout");
     QTest::newRow("Открыть текст") << shell::Command::OpenText << QStringLiteral("OpenDialog1");
 }

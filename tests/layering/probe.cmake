@@ -1,5 +1,7 @@
 # Builds one layering probe and checks its outcome: "builds", or "refused" with the compiler
 # unable to find the header.
+# The compiler's words in English, whatever the locale of the run.
+set(ENV{LC_ALL} C)
 execute_process(COMMAND ${CMAKE_COMMAND} --build ${BUILD_DIR} --target ${TARGET}
                 RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
 string(REGEX REPLACE "^[<\"](.*)[>\"]$" "\\1" header "${HEADER}")

@@ -1,0 +1,50 @@
+#include "cli/correctionjobs.h"
+
+#include "cli/controls.h"
+#include "correction/core/correction.h"
+#include "correction/core/formfields.h"
+
+#include <ostream>
+
+namespace cli {
+
+namespace {
+
+// Sets the page's controls and runs its correction.
+template<class Page, class Correct>
+std::optional<common::Report> runPage(const Arguments &args, std::ostream &errors, ExitCode &code,
+                                      Correct correct)
+{
+    code = BadUsage;
+    if (!args.optionsFile.empty()) {
+        errors << "loviz-calc: --options относится только к расчету bns\n";
+        return std::nullopt;
+    }
+    Page page;
+    if (!setControls({correction::fieldsOf(page)}, args, errors))
+        return std::nullopt;
+    auto result = correct(page);
+    if (auto *failure = std::get_if<common::Failure>(&result)) {
+        errors << failure->message << '\n';
+        code = NoReport;
+        return std::nullopt;
+    }
+    code = Success;
+    return std::get<common::Report>(std::move(result));
+}
+
+} // namespace
+
+std::optional<common::Report> runStrength(const Arguments &args, std::ostream &errors,
+                                          ExitCode &code)
+{
+    return runPage<correction::StrengthForm>(args, errors, code, correction::strengthReport);
+}
+
+std::optional<common::Report> runAggregates(const Arguments &args, std::ostream &errors,
+                                            ExitCode &code)
+{
+    return runPage<correction::AggregatesForm>(args, errors, code, correction::aggregatesReport);
+}
+
+} // namespace cli

@@ -1,0 +1,146 @@
+#include "app/program.h"
+#include "app/startup.h"
+#include "shell/reportwindow.h"
+#include "shell/reportwindows.h"
+#include "ui/fixedtabwidget.h"
+#include "ui/modaldialog.h"
+
+#include "modalhelper.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+
+using Texts = QList<std::pair<QString, QString>>; // edit name, text
+Q_DECLARE_METATYPE(Texts)
+
+class CorrectionTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { app::setUpApplication(*qApp); }
+    void init();
+    void cleanup();
+    void eachCommandOpensItsPageAndEnterOrEscRunsIt_data();
+    void eachCommandOpensItsPageAndEnterOrEscRunsIt();
+    void aFailedCorrectionShowsItsMessageAndMakesNoWindow();
+
+private:
+    std::unique_ptr<app::Program> m_program;
+};
+
+void CorrectionTest::init()
+{
+    m_program = std::make_unique<app::Program>();
+    m_program->mainWindow().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_program->mainWindow()));
+}
+
+void CorrectionTest::cleanup()
+{
+    m_program.reset();
+}
+
+void CorrectionTest::eachCommandOpensItsPageAndEnterOrEscRunsIt_data()
+{
+    QTest::addColumn<ui::Command>("command");
+    QTest::addColumn<ui::Command>("otherCommand");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Texts>("texts");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("result");
+
+    QTest::newRow("strength, Enter")
+        << ui::Command::CorrectStrength << ui::Command::CorrectAggregates << 0
+        << int(Qt::Key_Return) << Texts {{"edRb1", "30"},   {"edC_V1", "2,0"}, {"edRb2", "20"},
+                                         {"edC_V2", "1,5"}, {"edRtr", "25"},   {"edV", "180"}}
+        << QStringLiteral("Корректирование состава бетона по прочности. Окно №1")
+        << QStringLiteral("Откорректированный расход цемента: 315 кг/куб.м.");
+    QTest::newRow("aggregates, Esc")
+        << ui::Command::CorrectAggregates << ui::Command::CorrectStrength << 1
+        << int(Qt::Key_Escape)
+        << Texts {{"edP", "600"}, {"edSC", "1200"}, {"edVoda", "180"}, {"edWp", "5"},
+                  {"edWsc", "2"}, {"edXp_sc", "5"}, {"edYsc_p", "10"}}
+        << QStringLiteral("Корректирование состава бетона по влажности и гранулометрии "
+                          "заполнителей. Окно №1")
+        << QStringLiteral("Откорректированный расход песка: 634 кг/куб.м.");
+}
+
+void CorrectionTest::eachCommandOpensItsPageAndEnterOrEscRunsIt()
+{
+    QFETCH(ui::Command, command);
+    QFETCH(ui::Command, otherCommand);
+    QFETCH(int, page);
+    QFETCH(int, key);
+    QFETCH(Texts, texts);
+    QFETCH(QString, caption);
+    QFETCH(QString, result);
+    shell::TfmForm1 &window = m_program->mainWindow();
+
+    // Left on the other page by Close: nothing made.
+    whenDialog(QStringLiteral("Tcorrection"), [](QDialog *dialog) { dialog->reject(); });
+    window.action(otherCommand)->trigger();
+    QCOMPARE(window.reportWindows().windowCounter(), 0);
+
+    int shownPage = -1;
+    int help = 0;
+    whenDialog(QStringLiteral("Tcorrection"), [&](QDialog *dialog) {
+        auto *tabs = dialog->findChild<ui::FixedTabWidget *>(QStringLiteral("page"));
+        // The user cannot change the page: a click on the other tab, Ctrl+Tab, Ctrl+PgDn.
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1 - page).center());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+        shownPage = tabs->currentIndex();
+        help = static_cast<ui::ModalDialog *>(dialog)->helpContext();
+        for (const auto &[name, text] : texts)
+            dialog->findChild<QLineEdit *>(name)->setText(text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    });
+    window.action(command)->trigger();
+    QCOMPARE(shownPage, page);
+    QCOMPARE(help, 31 + page);
+    shell::TForm1 *report = window.reportWindows().current();
+    QVERIFY(report);
+    QCOMPARE(report->windowTitle(), caption);
+    QVERIFY2(report->lines().contains(result), qPrintable(report->lines().join('\n')));
+
+    // The texts are there at the next opening.
+    QStringList kept;
+    whenDialog(QStringLiteral("Tcorrection"), [&](QDialog *dialog) {
+        for (const auto &[name, text] : texts)
+            kept.append(dialog->findChild<QLineEdit *>(name)->text());
+        dialog->reject();
+    });
+    window.action(command)->trigger();
+    QStringList typed;
+    for (const auto &[name, text] : texts)
+        typed.append(text);
+    QCOMPARE(kept, typed);
+}
+
+void CorrectionTest::aFailedCorrectionShowsItsMessageAndMakesNoWindow()
+{
+    shell::TfmForm1 &window = m_program->mainWindow();
+    QString message;
+    whenDialog(QStringLiteral("Tcorrection"), [&message](QDialog *dialog) {
+        const Texts texts {{"edRb1", "30"},   {"edC_V1", "2,0"}, {"edRb2", "30"},
+                           {"edC_V2", "1,5"}, {"edRtr", "25"},   {"edV", "180"}};
+        for (const auto &[name, text] : texts)
+            dialog->findChild<QLineEdit *>(name)->setText(text);
+        whenMessageBox([&message](QMessageBox *box) {
+            message = box->windowTitle() + QLatin1Char('|') + box->text();
+            box->accept();
+        });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    window.action(ui::Command::CorrectStrength)->trigger();
+    QCOMPARE(message, QStringLiteral("ЛОВИЗ-6.3|Ошибка вычисления: деление на ноль."));
+    QCOMPARE(window.reportWindows().windowCounter(), 0);
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+QTEST_MAIN(CorrectionTest)
+#include "correction_test.moc"
