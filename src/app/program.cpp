@@ -17,6 +17,7 @@ Program::Program(const QStringList &arguments)
     : m_splash(shell::showSplash(arguments, QCoreApplication::applicationFilePath()))
     , m_mixDesign(subsystemHost())
     , m_correction(subsystemHost())
+    , m_statControl(subsystemHost())
     , m_about(std::make_unique<shell::TfmAbout>(&m_mainWindow))
     , m_documents(m_mainWindow.mdiArea(), m_mainWindow.reportWindows(), &m_mainWindow)
     , m_help(std::make_unique<shell::HelpViewer>(&m_mainWindow))
@@ -25,6 +26,7 @@ Program::Program(const QStringList &arguments)
     offerShellCommands();
     m_mixDesign.offerCommands(subsystemHost());
     m_correction.offerCommands(subsystemHost());
+    m_statControl.offerCommands(subsystemHost());
 }
 
 Program::~Program()

@@ -7,6 +7,7 @@
 #include "shell/helpviewer.h"
 #include "shell/mainwindow.h"
 #include "shell/splash.h"
+#include "statcontrol/statcontroldialogs.h"
 #include "ui/subsystemhost.h"
 
 #include <QPointer>
@@ -35,6 +36,7 @@ public:
     shell::TfmForm1 &mainWindow() { return m_mainWindow; }
     mixdesign::MixDesignDialogs &mixDesign() { return m_mixDesign; }
     correction::CorrectionDialogs &correction() { return m_correction; }
+    statcontrol::StatControlDialogs &statControl() { return m_statControl; }
     shell::TfmAbout &about() { return *m_about; }
     shell::DocumentCommands &documents() { return m_documents; }
     shell::HelpViewer &help() { return *m_help; }
@@ -50,6 +52,7 @@ private:
     shell::TfmForm1 m_mainWindow;
     mixdesign::MixDesignDialogs m_mixDesign;
     correction::CorrectionDialogs m_correction;
+    statcontrol::StatControlDialogs m_statControl;
     std::unique_ptr<shell::TfmAbout> m_about;
     shell::DocumentCommands m_documents;
     std::unique_ptr<shell::HelpViewer> m_help;

@@ -33,14 +33,7 @@ std::optional<common::Report> runBns(const Arguments &args, std::ostream &errors
                     [&typedGrade](const common::Field &f) { return f.text == &typedGrade; }))
         prompter.typeCementGrade(typedGrade);
 
-    auto result = mixdesign::calculateMix(state, prompter);
-    if (auto *failure = std::get_if<common::Failure>(&result)) {
-        errors << failure->message << '\n';
-        code = NoReport;
-        return std::nullopt;
-    }
-    code = Success;
-    return std::get<common::Report>(std::move(result));
+    return reportOf(mixdesign::calculateMix(state, prompter), errors, code);
 }
 
 } // namespace cli

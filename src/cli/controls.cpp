@@ -20,4 +20,24 @@ std::optional<std::vector<common::Field>> setControls(std::vector<common::FormFi
     return set;
 }
 
+std::optional<common::Report> reportOf(std::variant<common::Report, common::Failure> result,
+                                       std::ostream &errors, ExitCode &code)
+{
+    if (auto *failure = std::get_if<common::Failure>(&result)) {
+        errors << failure->message << '\n';
+        code = NoReport;
+        return std::nullopt;
+    }
+    code = Success;
+    return std::get<common::Report>(std::move(result));
+}
+
+bool withoutOptions(const Arguments &args, std::ostream &errors)
+{
+    if (args.optionsFile.empty())
+        return true;
+    errors << "loviz-calc: --options относится только к расчету bns\n";
+    return false;
+}
+
 } // namespace cli

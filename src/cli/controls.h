@@ -1,10 +1,13 @@
 #pragma once
 
 #include "cli/arguments.h"
+#include "common/failure.h"
 #include "common/formfields.h"
+#include "common/report.h"
 
 #include <iosfwd>
 #include <optional>
+#include <variant>
 #include <vector>
 
 namespace cli {
@@ -14,5 +17,14 @@ namespace cli {
 // item index that is no item of its group) to `errors`.
 std::optional<std::vector<common::Field>> setControls(std::vector<common::FormFields> forms,
                                                       const Arguments &args, std::ostream &errors);
+
+// A job's outcome: the report (Success), or nothing after writing the failure's message to
+// `errors` (NoReport).
+std::optional<common::Report> reportOf(std::variant<common::Report, common::Failure> result,
+                                       std::ostream &errors, ExitCode &code);
+
+// False, after saying so, when the command line names an options file for a job that has no
+// options.
+bool withoutOptions(const Arguments &args, std::ostream &errors);
 
 } // namespace cli

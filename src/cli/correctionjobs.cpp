@@ -16,21 +16,10 @@ std::optional<common::Report> runPage(const Arguments &args, std::ostream &error
                                       Correct correct)
 {
     code = BadUsage;
-    if (!args.optionsFile.empty()) {
-        errors << "loviz-calc: --options относится только к расчету bns\n";
-        return std::nullopt;
-    }
     Page page;
-    if (!setControls({correction::fieldsOf(page)}, args, errors))
+    if (!withoutOptions(args, errors) || !setControls({correction::fieldsOf(page)}, args, errors))
         return std::nullopt;
-    auto result = correct(page);
-    if (auto *failure = std::get_if<common::Failure>(&result)) {
-        errors << failure->message << '\n';
-        code = NoReport;
-        return std::nullopt;
-    }
-    code = Success;
-    return std::get<common::Report>(std::move(result));
+    return reportOf(correct(page), errors, code);
 }
 
 } // namespace

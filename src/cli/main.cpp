@@ -4,6 +4,7 @@
 #include "cli/arguments.h"
 #include "cli/bnsjob.h"
 #include "cli/correctionjobs.h"
+#include "cli/periodjobs.h"
 #include "text/lines.h"
 
 #include <cerrno>
@@ -24,12 +25,17 @@ const std::map<std::string, Job> jobs = {
     {"bns", cli::runBns},
     {"strength", cli::runStrength},
     {"aggregates", cli::runAggregates},
+    {"period5", cli::runPeriod5},
+    {"period10", cli::runPeriod10},
 };
 
 const char *const usage
     = "Использование: loviz-calc JOB [NAME=TEXT ...] [--options FILE] [--cp1251]\n"
-      "  JOB      bns — расчет базового номинального состава бетона\n"
-      "  NAME     имя элемента управления окна (edClassBet, rgFrost, edMarka_F, ...);\n"
+      "  JOB      bns — расчет базового номинального состава бетона;\n"
+      "           strength — корректирование состава по Ц/В и прочности бетона;\n"
+      "           aggregates — корректирование по влажности и гранулометрии заполнителей;\n"
+      "           period5, period10 — анализируемый период: 5 партий по 6 выборок, 10 по 3\n"
+      "  NAME     имя элемента управления окна (edClassBet, rgFrost, edRb1, edR1_1, ...);\n"
       "           для радиогруппы TEXT — номер пункта; общее для двух окон имя уточняется\n"
       "           именем окна: TfmOptions.rgEconomy, Teconomy.rgEconomy\n"
       "  --options FILE  (bns) сначала загрузить опции из 48-байтового файла (как options.slv)\n"

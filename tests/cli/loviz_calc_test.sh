@@ -89,6 +89,21 @@ check "and print nothing" test "$code" -eq 1 -a ! -s /tmp/calc-out.$$
 "$calc" strength edP=600 >/dev/null 2>&1; code=$?
 check "an edit of the other page is unknown" test "$code" -eq 2
 
+five=(edB=20); ten=(edB=20)
+for k in 1 2 3 4 5; do for j in 1 2 3 4 5 6; do five+=("edR${k}_${j}=$((21 + j))"); done; done
+for k in 1 2 3 4 5 6 7 8 9 10; do for j in 1 2 3; do ten+=("edR${k}_${j}=$((19 + j))"); done; done
+out=$("$calc" period5 "${five[@]}"); code=$?
+check "the analysed period of five batches" test "$code" -eq 0
+check "its level" grep -qx 'Средний уровень прочности: 23,1 МПа' <<<"$out"
+out=$("$calc" period10 "${ten[@]}")
+check "of ten batches, its lower correction limit" \
+    test "$(tail -1 <<<"$out")" = "Нижний предел корректирования: 19,6 МПа"
+"$calc" period10 >/tmp/calc-out.$$ 2>/tmp/calc-err.$$; code=$?
+check "samples left empty exit 1" test "$code" -eq 1 -a ! -s /tmp/calc-out.$$
+check "with the program's message" grep -qx 'Ошибка при вводе данных' /tmp/calc-err.$$
+"$calc" period5 edR6_1=20 >/dev/null 2>&1; code=$?
+check "a batch the scheme does not have is unknown" test "$code" -eq 2
+
 rm -f /tmp/calc-out.$$ /tmp/calc-opt.$$ /tmp/calc-err.$$
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]

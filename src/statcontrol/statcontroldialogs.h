@@ -1,0 +1,38 @@
+#pragma once
+
+#include "statcontrol/core/analysedperiod.h"
+#include "ui/subsystemhost.h"
+
+namespace statcontrol {
+
+class TfmPeriod_Analiz1;
+class TfmPeriod_analiz2;
+
+// The statistical strength control's dialogs, created once at start-up, with the texts they
+// keep for the whole run. It must be destroyed before the main window, which parents them.
+class StatControlDialogs
+{
+public:
+    explicit StatControlDialogs(const ui::SubsystemHost &host);
+    ~StatControlDialogs();
+    StatControlDialogs(const StatControlDialogs &) = delete;
+    StatControlDialogs &operator=(const StatControlDialogs &) = delete;
+
+    SchemeForm &schemeForm() { return m_scheme; }
+    BatchForm &batchForm(const Scheme &scheme);
+    TfmPeriod_Analiz1 *schemeDialog() const { return m_schemeDialog; }
+    TfmPeriod_analiz2 *batchDialog(const Scheme &scheme) const;
+
+    // "Анализируемый период...".
+    void offerCommands(const ui::SubsystemHost &host);
+
+private:
+    SchemeForm m_scheme;
+    BatchForm m_fiveBySix {fiveBySix};
+    BatchForm m_tenByThree {tenByThree};
+    TfmPeriod_analiz2 *m_fiveBySixDialog;
+    TfmPeriod_analiz2 *m_tenByThreeDialog;
+    TfmPeriod_Analiz1 *m_schemeDialog;
+};
+
+} // namespace statcontrol
