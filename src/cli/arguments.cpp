@@ -42,7 +42,8 @@ std::size_t decodeUtf8(const std::string &s, std::size_t i, char32_t &code)
     return code < lowest || code > 0x10FFFF || surrogate ? 0 : length;
 }
 
-// Why a control's text cannot stand in an edit; empty when it can.
+} // namespace
+
 std::string unfitText(const std::string &text)
 {
     for (std::size_t i = 0; i < text.size();) {
@@ -56,8 +57,6 @@ std::string unfitText(const std::string &text)
     }
     return {};
 }
-
-} // namespace
 
 std::optional<Arguments> parseArguments(const std::vector<std::string> &arguments, std::string &why)
 {

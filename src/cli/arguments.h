@@ -20,6 +20,10 @@ struct Arguments
 // Exit codes: a report on stdout, a calculation that produced nothing, bad usage.
 enum ExitCode { Success = 0, NoReport = 1, BadUsage = 2 };
 
+// Why a control's text given on the command line cannot stand in an edit (it is no valid
+// UTF-8, or it holds a line break or another control character); empty when it can.
+std::string unfitText(const std::string &text);
+
 // Takes the arguments apart (without the program's name); the reason when they make no sense.
 // A TEXT must be valid UTF-8 without line breaks or other control characters: an edit holds
 // one line of printable text.

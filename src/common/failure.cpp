@@ -20,6 +20,11 @@ std::string conversionMessage(const std::string &text)
     return "\"" + text + "\" не является правильным числом.";
 }
 
+std::string integerConversionMessage(const std::string &text)
+{
+    return "\"" + text + "\" не является правильным целым числом.";
+}
+
 StepError::StepError(Failure::Kind kind, const std::string &message)
     : std::runtime_error(message)
     , m_kind(kind)
@@ -33,9 +38,20 @@ ArithmeticError::ArithmeticError(ArithmeticFault fault)
 }
 
 ConversionError::ConversionError(std::string text)
-    : StepError(Failure::Kind::Conversion, conversionMessage(text))
+    : ConversionError(text, conversionMessage(text))
+{
+}
+
+ConversionError::ConversionError(std::string text, const std::string &message)
+    : StepError(Failure::Kind::Conversion, message)
     , m_text(std::move(text))
 {
+}
+
+ConversionError ConversionError::ofInteger(std::string text)
+{
+    const std::string message = integerConversionMessage(text);
+    return ConversionError(std::move(text), message);
 }
 
 } // namespace common

@@ -33,6 +33,9 @@ std::string arithmeticMessage(ArithmeticFault fault);
 // "<text>" не является правильным числом.
 std::string conversionMessage(const std::string &text);
 
+// "<text>" не является правильным целым числом.
+std::string integerConversionMessage(const std::string &text);
+
 // Thrown by a step to end its calculation; carries the failure to report.
 class StepError : public std::runtime_error
 {
@@ -56,14 +59,17 @@ private:
     ArithmeticFault m_fault;
 };
 
-// Thrown when an edit's text is not a number.
+// Thrown when an edit's text is not a number (or not the whole number it must be).
 class ConversionError : public StepError
 {
 public:
     explicit ConversionError(std::string text);
+    static ConversionError ofInteger(std::string text);
     const std::string &text() const { return m_text; }
 
 private:
+    ConversionError(std::string text, const std::string &message);
+
     std::string m_text;
 };
 

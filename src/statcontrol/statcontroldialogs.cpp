@@ -1,6 +1,9 @@
 #include "statcontrol/statcontroldialogs.h"
 
 #include "statcontrol/batchdialog.h"
+#include "statcontrol/batchprompt.h"
+#include "statcontrol/chartwindow.h"
+#include "statcontrol/controlinputdialog.h"
 #include "statcontrol/schemedialog.h"
 
 namespace statcontrol {
@@ -12,11 +15,17 @@ StatControlDialogs::StatControlDialogs(const ui::SubsystemHost &host)
                                                host.dialogParent))
     , m_schemeDialog(
           new TfmPeriod_Analiz1(m_scheme, m_fiveBySixDialog, m_tenByThreeDialog, host.dialogParent))
+    , m_batchPrompt(new TfmPeriod_Control3(host.dialogParent))
+    , m_chartWindow(new TfmPeriod_Control2(m_control, m_batchPrompt, host.dialogParent))
+    , m_controlDialog(new TfmPeriod_Control1(m_control, m_chartWindow, host.dialogParent))
 {
 }
 
 StatControlDialogs::~StatControlDialogs()
 {
+    delete m_controlDialog;
+    delete m_chartWindow;
+    delete m_batchPrompt;
     delete m_schemeDialog;
     delete m_tenByThreeDialog;
     delete m_fiveBySixDialog;
@@ -35,6 +44,7 @@ TfmPeriod_analiz2 *StatControlDialogs::batchDialog(const Scheme &scheme) const
 void StatControlDialogs::offerCommands(const ui::SubsystemHost &host)
 {
     host.offerCommand(ui::Command::AnalysedPeriod, [this] { m_schemeDialog->exec(); });
+    host.offerCommand(ui::Command::ControlledPeriod, [this] { m_controlDialog->exec(); });
 }
 
 } // namespace statcontrol

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "statcontrol/core/analysedperiod.h"
+#include "statcontrol/core/controlchart.h"
 #include "ui/subsystemhost.h"
 
 namespace statcontrol {
 
 class TfmPeriod_Analiz1;
 class TfmPeriod_analiz2;
+class TfmPeriod_Control1;
+class TfmPeriod_Control2;
+class TfmPeriod_Control3;
 
 // The statistical strength control's dialogs, created once at start-up, with the texts they
 // keep for the whole run. It must be destroyed before the main window, which parents them.
@@ -22,8 +26,11 @@ public:
     BatchForm &batchForm(const Scheme &scheme);
     TfmPeriod_Analiz1 *schemeDialog() const { return m_schemeDialog; }
     TfmPeriod_analiz2 *batchDialog(const Scheme &scheme) const;
+    ControlForm &controlForm() { return m_control; }
+    TfmPeriod_Control1 *controlDialog() const { return m_controlDialog; }
+    TfmPeriod_Control2 *chartWindow() const { return m_chartWindow; }
 
-    // "Анализируемый период...".
+    // "Анализируемый период..." and "Контролируемый период...".
     void offerCommands(const ui::SubsystemHost &host);
 
 private:
@@ -33,6 +40,10 @@ private:
     TfmPeriod_analiz2 *m_fiveBySixDialog;
     TfmPeriod_analiz2 *m_tenByThreeDialog;
     TfmPeriod_Analiz1 *m_schemeDialog;
+    ControlForm m_control;
+    TfmPeriod_Control3 *m_batchPrompt;
+    TfmPeriod_Control2 *m_chartWindow;
+    TfmPeriod_Control1 *m_controlDialog;
 };
 
 } // namespace statcontrol

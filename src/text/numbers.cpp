@@ -212,6 +212,32 @@ double toNumber(const std::string &text)
     return *value;
 }
 
+int toInteger(const std::string &text)
+{
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    std::string_view digits(text.data() + begin, end - begin);
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (!digits.empty() && (digits.front() == '+' || negative))
+        digits.remove_prefix(1);
+    const bool allDigits = !digits.empty() && std::all_of(digits.begin(), digits.end(), isDigit);
+    long long value = 0;
+    for (const char c : digits) {
+        if (!allDigits || value > 2147483648LL)
+            break;
+        value = value * 10 + (c - '0');
+    }
+    if (negative)
+        value = -value;
+    if (!allDigits || value > 2147483647LL || value < -2147483648LL)
+        throw common::ConversionError::ofInteger(text);
+    return static_cast<int>(value);
+}
+
 std::string fixed(double value, int decimals)
 {
     if (!std::isfinite(value))

@@ -15,6 +15,10 @@ std::optional<double> parseNumber(std::string_view text);
 // parseNumber, throwing ConversionError with the text when it gives nothing.
 double toNumber(const std::string &text);
 
+// A whole number: optional blanks around, an optional sign and decimal digits, within the
+// range of a 32-bit integer; anything else throws ConversionError::ofInteger.
+int toInteger(const std::string &text);
+
 // Fixed notation with `decimals` digits after the comma (the reports' F0, F1, F2): the exact
 // value rounded to 6 significant digits, then to `decimals` decimals, ties away from zero; a
 // minus sign only for a non-zero result; exponent form ("1,23457E+6") when more than six digits

@@ -133,13 +133,13 @@ void StartupTest::startUpState()
     QCOMPARE(window.helpContext(), 1);
     QVERIFY(!window.windowIcon().isNull());
     // The commands whose dialogs are still to come are there but disabled; the others work.
-    for (shell::Command command : {shell::Command::OpenPicture, shell::Command::ControlledPeriod})
+    for (shell::Command command : {shell::Command::OpenPicture})
         QVERIFY(!window.action(command)->isEnabled());
     for (shell::Command command :
          {shell::Command::OpenText, shell::Command::Save, shell::Command::Print,
           shell::Command::Help, shell::Command::NewMix, shell::Command::MixOptions,
           shell::Command::CorrectStrength, shell::Command::CorrectAggregates,
-          shell::Command::AnalysedPeriod, shell::Command::About})
+          shell::Command::AnalysedPeriod, shell::Command::ControlledPeriod, shell::Command::About})
         QVERIFY(window.action(command)->isEnabled());
 }
 
@@ -155,6 +155,8 @@ void StartupTest::commandsReachTheirWindows_data()
         << shell::Command::CorrectAggregates << QStringLiteral("Tcorrection");
     QTest::newRow("Анализируемый период")
         << shell::Command::AnalysedPeriod << QStringLiteral("TfmPeriod_Analiz1");
+    QTest::newRow("Контролируемый период")
+        << shell::Command::ControlledPeriod << QStringLiteral("TfmPeriod_Control1");
     QTest::newRow("О программе") << shell::Command::About << QStringLiteral("TfmAbout");
     QTest::newRow("Открыть текст") << shell::Command::OpenText << QStringLiteral("OpenDialog1");
 }

@@ -1,0 +1,80 @@
+// loviz-chart: the control chart of a controlled period from the command line, written as a
+// picture file (an enhanced metafile unless another format is asked for).
+
+#include "chartcli/chartarguments.h"
+#include "cli/arguments.h"
+#include "cli/controls.h"
+#include "common/prompter.h"
+#include "common/wholefile.h"
+#include "statcontrol/chartdrawing.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QGraphicsScene>
+
+#include <iostream>
+
+namespace {
+
+const char *const usage
+    = "Использование: loviz-chart [NAME=TEXT ...] [edRi=TEXT ...] --out FILE [--size WxH]\n"
+      "                   [--format emf|svg|png|pdf]\n"
+      "  NAME     edRy, edCountParty (исходно 3), edRpr1, edRpr2, edRcor1, edRcor2\n"
+      "  edRi     средняя прочность очередной партии, по порядку запросов; запрос без\n"
+      "           значения получает пустое поле\n"
+      "  --out FILE       файл рисунка (записывается целиком или не записывается)\n"
+      "  --size WxH       размер карты в точках, исходно 800x500\n"
+      "  --format FORMAT  emf (исходно, при любом расширении имени), svg, png, pdf\n";
+
+int badUsage(const std::string &why)
+{
+    std::cerr << "loviz-chart: " << why << '\n' << usage;
+    return cli::BadUsage;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // No display needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::string why;
+    const auto args
+        = chartcli::parseChartArguments(std::vector<std::string>(argv + 1, argv + argc), why);
+    if (!args)
+        return badUsage(why);
+    if (args->help) {
+        std::cout << usage;
+        return cli::Success;
+    }
+
+    statcontrol::ControlForm form;
+    cli::Arguments controls;
+    controls.controls = args->controls;
+    if (!cli::setControls({statcontrol::fieldsOf(form)}, controls, std::cerr))
+        return cli::BadUsage;
+
+    QApplication application(argc, argv);
+    common::ImmediatePrompter prompter({}, args->strengths);
+    statcontrol::ControlChart chart = statcontrol::emptyControlChart();
+    if (const auto failure = statcontrol::fillControlChart(chart, form, prompter)) {
+        std::cerr << failure->message << '\n';
+        return cli::NoReport;
+    }
+
+    QGraphicsScene scene;
+    statcontrol::ChartDrawing drawing;
+    scene.addItem(drawing.chart());
+    drawing.chart()->resize(QSizeF(args->size));
+    drawing.show(chart);
+    const QByteArray bytes = statcontrol::chartPicture(scene, drawing.chart()->sceneBoundingRect(),
+                                                       args->size, args->format);
+    if (const auto failure
+        = common::writeWholeFile(QFile::encodeName(args->out).toStdString(), bytes.toStdString())) {
+        std::cerr << "loviz-chart: не удалось записать " << args->out.toStdString() << ": "
+                  << *failure << '\n';
+        return cli::NoReport;
+    }
+    return cli::Success;
+}

@@ -1,0 +1,81 @@
+#include "statcontrol/chartpicture.h"
+
+#include "ui/emfpaintdevice.h"
+
+#include <QBuffer>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+namespace statcontrol {
+
+namespace {
+
+constexpr int dotsPerInch = 96;
+
+void draw(QPaintDevice &device, QGraphicsScene &scene, const QRectF &source, QSize size)
+{
+    QPainter painter(&device);
+    scene.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)), source);
+}
+
+} // namespace
+
+std::optional<PictureFormat> pictureFormat(const QString &name)
+{
+    const QString lower = name.toLower();
+    if (lower == QLatin1String("emf"))
+        return PictureFormat::Emf;
+    if (lower == QLatin1String("svg"))
+        return PictureFormat::Svg;
+    if (lower == QLatin1String("png"))
+        return PictureFormat::Png;
+    if (lower == QLatin1String("pdf"))
+        return PictureFormat::Pdf;
+    return std::nullopt;
+}
+
+QByteArray chartPicture(QGraphicsScene &scene, const QRectF &source, QSize size,
+                        PictureFormat format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    switch (format) {
+    case PictureFormat::Emf: {
+        ui::EmfPaintDevice metafile(size, dotsPerInch);
+        draw(metafile, scene, source, size);
+        return metafile.data();
+    }
+    case PictureFormat::Svg: {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setResolution(dotsPerInch);
+        draw(svg, scene, source, size);
+        break;
+    }
+    case PictureFormat::Png: {
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        draw(image, scene, source, size);
+        image.save(&buffer, "PNG");
+        break;
+    }
+    case PictureFormat::Pdf: {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(dotsPerInch);
+        pdf.setPageSize(QPageSize(QSizeF(size) * 72.0 / dotsPerInch, QPageSize::Point));
+        pdf.setPageMargins(QMarginsF());
+        draw(pdf, scene, source, size);
+        break;
+    }
+    }
+    return bytes;
+}
+
+} // namespace statcontrol

@@ -1,0 +1,112 @@
+#include "statcontrol/chartwindow.h"
+
+#include "common/wholefile.h"
+#include "statcontrol/batchprompt.h"
+#include "statcontrol/chartpicture.h"
+#include "ui/dialogparts.h"
+#include "ui/filetypes.h"
+
+#include <QApplication>
+#include <QChartView>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace statcontrol {
+
+namespace {
+
+QFileDialog *makeSaveDialog(QWidget *parent)
+{
+    auto *dialog = new QFileDialog(parent);
+    dialog->setObjectName(QStringLiteral("SavePictureDialog1"));
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setDefaultSuffix(QStringLiteral("emf"));
+    ui::setFileTypes(dialog,
+                     {{QStringLiteral("All (*.bmp;*.ico;*.emf;*.wmf)"),
+                       QStringLiteral("*.bmp *.ico *.emf *.wmf")},
+                      {QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("*.bmp")},
+                      {QStringLiteral("Icons (*.ico)"), QStringLiteral("*.ico")},
+                      {QStringLiteral("Enhanced Metafiles (*.emf)"), QStringLiteral("*.emf")},
+                      {QStringLiteral("Metafiles (*.wmf)"), QStringLiteral("*.wmf")}},
+                     3);
+    return dialog;
+}
+
+} // namespace
+
+TfmPeriod_Control2::TfmPeriod_Control2(const ControlForm &form, TfmPeriod_Control3 *prompt,
+                                       QWidget *parent)
+    : ModalDialog(parent)
+    , m_form(form)
+    , m_prompter(this)
+    , m_view(new QChartView(m_drawing.chart(), this))
+    , BitBtn1(ui::makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Сохранить...")))
+    , BitBtn2(ui::makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Close")))
+    , SavePictureDialog1(makeSaveDialog(this))
+{
+    setObjectName(QStringLiteral("TfmPeriod_Control2"));
+    setWindowTitle(
+        QStringLiteral("Проводится стат. контроль прочности бетона. Контролируемый период"));
+    setHelpContext(42);
+    setResizable(true);
+    m_prompter.setAsker([prompt](const std::string &text) { return prompt->ask(text); });
+    m_view->setObjectName(QStringLiteral("Chart1"));
+    m_view->setRenderHint(QPainter::Antialiasing);
+    m_view->setMinimumSize(400, 250);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_view, 1);
+    layout->addLayout(ui::buttonRow(BitBtn1, BitBtn2));
+    resize(720, 520);
+
+    setOkButton(BitBtn1);
+    connect(BitBtn1, &QPushButton::clicked, this, &TfmPeriod_Control2::BitBtn1Click);
+    connectCloseButton(BitBtn2);
+}
+
+// Once per opening, as soon as the window is up and before the user can act on it.
+void TfmPeriod_Control2::activated()
+{
+    QTimer::singleShot(0, this, &TfmPeriod_Control2::fill);
+}
+
+void TfmPeriod_Control2::fill()
+{
+    ControlChart content = chart();
+    const auto failure = fillControlChart(content, m_form, m_prompter);
+    m_drawing.show(content);
+    if (failure)
+        ui::showFailure(this, *failure);
+}
+
+QByteArray TfmPeriod_Control2::metafile() const
+{
+    QChart *chartItem = m_drawing.chart();
+    return chartPicture(*m_view->scene(), chartItem->sceneBoundingRect(),
+                        chartItem->size().toSize(), PictureFormat::Emf);
+}
+
+void TfmPeriod_Control2::BitBtn1Click()
+{
+    // The offered name, in the current folder, at every showing.
+    SavePictureDialog1->selectFile(QDir::current().filePath(QStringLiteral("mychart.wmf")));
+    if (SavePictureDialog1->exec() == QDialog::Accepted) {
+        const QString path = SavePictureDialog1->selectedFiles().value(0);
+        if (const auto reason = common::writeWholeFile(QFile::encodeName(path).toStdString(),
+                                                       metafile().toStdString())) {
+            QMessageBox::warning(this, QApplication::applicationName(),
+                                 QStringLiteral("Не удалось сохранить рисунок в файл %1: %2.")
+                                     .arg(path, QString::fromLocal8Bit(reason->c_str())));
+        }
+    }
+    done(Ok);
+}
+
+} // namespace statcontrol
