@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace ui {
 
 BlockPaste::BlockPaste(QList<QLineEdit *> edits)
@@ -44,9 +46,12 @@ void BlockPaste::paste(int index, const QString &text)
 
 bool BlockPaste::eventFilter(QObject *watched, QEvent *event)
 {
-    const int index = static_cast<int>(m_edits.indexOf(static_cast<QLineEdit *>(watched)));
-    if (index < 0)
+    // Compared as objects: an edit being destroyed is no QLineEdit any longer.
+    const auto edit = std::find_if(m_edits.cbegin(), m_edits.cend(),
+                                   [watched](const QObject *e) { return e == watched; });
+    if (edit == m_edits.cend())
         return false;
+    const int index = static_cast<int>(edit - m_edits.cbegin());
     if (event->type() == QEvent::KeyPress
         && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Paste)) {
         paste(index, QApplication::clipboard()->text());
