@@ -20,6 +20,7 @@ Program::Program(const QStringList &arguments)
     , m_statControl(subsystemHost())
     , m_about(std::make_unique<shell::TfmAbout>(&m_mainWindow))
     , m_documents(m_mainWindow.mdiArea(), m_mainWindow.reportWindows(), &m_mainWindow)
+    , m_pictures(&m_mainWindow)
     , m_help(std::make_unique<shell::HelpViewer>(&m_mainWindow))
 {
     m_help->serveDialogsOf(&m_mainWindow);
@@ -58,6 +59,7 @@ void Program::offerShellCommands()
 {
     m_mainWindow.offerCommand(Command::About, [this] { m_about->exec(); });
     m_mainWindow.offerCommand(Command::OpenText, [this] { m_documents.openText(); });
+    m_mainWindow.offerCommand(Command::OpenPicture, [this] { m_pictures.openPicture(); });
     m_mainWindow.offerCommand(Command::Save, [this] { m_documents.save(); });
     m_mainWindow.offerCommand(Command::Print, [this] { m_documents.print(); });
     m_mainWindow.offerCommand(

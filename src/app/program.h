@@ -6,6 +6,7 @@
 #include "shell/documentcommands.h"
 #include "shell/helpviewer.h"
 #include "shell/mainwindow.h"
+#include "shell/picturecommands.h"
 #include "shell/splash.h"
 #include "statcontrol/statcontroldialogs.h"
 #include "ui/subsystemhost.h"
@@ -39,6 +40,7 @@ public:
     statcontrol::StatControlDialogs &statControl() { return m_statControl; }
     shell::TfmAbout &about() { return *m_about; }
     shell::DocumentCommands &documents() { return m_documents; }
+    shell::PictureCommands &pictures() { return m_pictures; }
     shell::HelpViewer &help() { return *m_help; }
     // The splash while it is up; null once it has closed or when it was not shown.
     shell::TabcsfSplash *splash() const { return m_splash; }
@@ -55,6 +57,7 @@ private:
     statcontrol::StatControlDialogs m_statControl;
     std::unique_ptr<shell::TfmAbout> m_about;
     shell::DocumentCommands m_documents;
+    shell::PictureCommands m_pictures;
     std::unique_ptr<shell::HelpViewer> m_help;
 };
 

@@ -1,14 +1,12 @@
 #include "shell/documentcommands.h"
 
+#include "shell/filedialogs.h"
 #include "shell/reportwindow.h"
 #include "shell/reportwindows.h"
 #include "shell/textfile.h"
 #include "ui/printertextchannel.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
-#include <QCompleter>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMessageBox>
@@ -21,37 +19,6 @@ namespace shell {
 namespace {
 
 const QString saveFailed = QStringLiteral("Нет открытых файлов");
-
-// The program's own dialogs, the same on every desktop, with all files listed.
-QFileDialog *makeFileDialog(QWidget *parent, const QString &name, QFileDialog::AcceptMode mode)
-{
-    auto *dialog = new QFileDialog(parent);
-    dialog->setObjectName(name);
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setAcceptMode(mode);
-    dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setDirectory(QDir::currentPath());
-    return dialog;
-}
-
-// The file chosen in the dialog; the dialog starts in its folder next time, also when the
-// name was typed with a folder of its own.
-QString chosenFile(QFileDialog *dialog)
-{
-    const int result = dialog->exec();
-    // The name completer's list goes with the dialog, also when a name typed into it ended
-    // the dialog while the list was up.
-    for (QCompleter *completer : dialog->findChildren<QCompleter *>()) {
-        if (completer->popup())
-            completer->popup()->hide();
-    }
-    if (result != QDialog::Accepted)
-        return {};
-    const QString path = dialog->selectedFiles().value(0);
-    if (!path.isEmpty())
-        dialog->setDirectory(QFileInfo(path).absolutePath());
-    return path;
-}
 
 } // namespace
 

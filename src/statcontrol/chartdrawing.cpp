@@ -4,6 +4,7 @@
 
 #include <QChart>
 #include <QGraphicsItem>
+#include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLegendMarker>
@@ -147,6 +148,8 @@ ChartDrawing::ChartDrawing()
     m_chart->setTitle(QString::fromUtf8(ControlChart::title));
     m_chart->setBackgroundBrush(Qt::white);
     m_chart->setBackgroundRoundness(0);
+    // White up to the edges: no empty band around the background.
+    m_chart->layout()->setContentsMargins(0, 0, 0, 0);
     m_chart->setDropShadowEnabled(false);
     m_chart->setLocale(QLocale(QLocale::Russian, QLocale::Russia));
     m_chart->setLocalizeNumbers(true);

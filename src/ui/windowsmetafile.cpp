@@ -1,0 +1,183 @@
+#include "ui/windowsmetafile.h"
+
+#include "ui/wmfpainter.h"
+
+#include <QPainter>
+#include <QtEndian>
+
+#include <cmath>
+#include <cstring>
+
+#include <dlfcn.h>
+#include <libwmf/api.h>
+
+namespace ui {
+
+namespace {
+
+constexpr quint32 placeableKey = 0x9AC6CDD7;
+constexpr qsizetype placeableHeaderSize = 22;
+constexpr qsizetype headerSize = 18;
+constexpr quint16 setWindowExtent = 0x020C;
+constexpr double pixelsPerInch = 96;
+
+quint16 u16(QByteArrayView bytes, qsizetype at)
+{
+    return qFromLittleEndian<quint16>(bytes.data() + at);
+}
+
+qint16 s16(QByteArrayView bytes, qsizetype at)
+{
+    return qFromLittleEndian<qint16>(bytes.data() + at);
+}
+
+quint32 u32(QByteArrayView bytes, qsizetype at)
+{
+    return qFromLittleEndian<quint32>(bytes.data() + at);
+}
+
+bool isPlaceable(QByteArrayView bytes)
+{
+    return bytes.size() >= placeableHeaderSize && u32(bytes, 0) == placeableKey;
+}
+
+bool plainHeaderAt(QByteArrayView bytes, qsizetype at)
+{
+    if (bytes.size() - at < headerSize)
+        return false;
+    const quint16 type = u16(bytes, at);
+    const quint16 version = u16(bytes, at + 4);
+    return (type == 1 || type == 2) && u16(bytes, at + 2) == 9
+           && (version == 0x0100 || version == 0x0300);
+}
+
+// The first window extent the records set (its width and height in logical units).
+std::optional<QSize> firstWindowExtent(QByteArrayView bytes)
+{
+    qsizetype at = (isPlaceable(bytes) ? placeableHeaderSize : 0) + headerSize;
+    while (bytes.size() - at >= 6) {
+        const quint64 words = u32(bytes, at);
+        const quint16 function = u16(bytes, at + 4);
+        if (words < 3 || function == 0 || words > quint64(bytes.size() - at) / 2)
+            return std::nullopt;
+        if (function == setWindowExtent && words >= 5)
+            return QSize(s16(bytes, at + 8), s16(bytes, at + 6));
+        at += qsizetype(words * 2);
+    }
+    return std::nullopt;
+}
+
+QSize roundedSize(double width, double height)
+{
+    constexpr double limit = Picture::MaxSide + 1;
+    return QSize(int(std::lround(std::min(std::abs(width), limit))),
+                 int(std::lround(std::min(std::abs(height), limit))));
+}
+
+// The frame of a placeable metafile or of a plain one with a window; a plain one without
+// takes the bounds of its drawing after the scan.
+std::optional<WmfFrame> frameBeforeScan(QByteArrayView bytes)
+{
+    const std::optional<QSize> extent = firstWindowExtent(bytes);
+    WmfFrame frame;
+    if (isPlaceable(bytes)) {
+        const double inch = u16(bytes, 14);
+        if (inch == 0)
+            return std::nullopt;
+        const QPointF topLeft(s16(bytes, 6), s16(bytes, 8));
+        const QPointF bottomRight(s16(bytes, 10), s16(bytes, 12));
+        frame.kind = extent ? WmfFrame::Kind::Window : WmfFrame::Kind::LogicalRect;
+        frame.rect = QRectF(topLeft, bottomRight);
+        frame.size = roundedSize(frame.rect.width() * pixelsPerInch / inch,
+                                 frame.rect.height() * pixelsPerInch / inch);
+    } else if (extent) {
+        frame.kind = WmfFrame::Kind::Window;
+        frame.size = roundedSize(extent->width(), extent->height());
+    }
+    return frame;
+}
+
+// libwmf and libUEMF both export a function wmf_free, and libwmf's own calls go to the one
+// that the program found first. Bound to libUEMF's, libwmf crashes on the first metafile, so
+// none is read then. (The link order in CMakeLists.txt puts libwmf first.)
+bool libwmfFreesItsOwnMemory()
+{
+    static const bool own = [] {
+        Dl_info info {};
+        void *symbol = dlsym(RTLD_DEFAULT, "wmf_free");
+        return symbol && dladdr(symbol, &info) != 0 && info.dli_fname
+               && std::strstr(info.dli_fname, "libwmf") != nullptr;
+    }();
+    return own;
+}
+
+// No device of libwmf's own: WmfPainter takes the device functions once the library is up.
+void noDevice(wmfAPI *) { }
+
+// One use of libwmf's lightweight interface, which leaves fonts to the caller.
+class WmfSession
+{
+public:
+    WmfSession()
+    {
+        wmfAPI_Options options {};
+        options.function = &noDevice;
+        const unsigned long flags
+            = WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
+        if (wmf_lite_create(&m_api, flags, &options) != wmf_E_None)
+            m_api = nullptr;
+    }
+    ~WmfSession()
+    {
+        if (m_api)
+            wmf_lite_destroy(m_api);
+    }
+    WmfSession(const WmfSession &) = delete;
+    WmfSession &operator=(const WmfSession &) = delete;
+
+    wmfAPI *api() const { return m_api; }
+
+private:
+    wmfAPI *m_api = nullptr;
+};
+
+} // namespace
+
+bool isWindowsMetafile(QByteArrayView bytes)
+{
+    return isPlaceable(bytes) ? plainHeaderAt(bytes, placeableHeaderSize) : plainHeaderAt(bytes, 0);
+}
+
+std::optional<Picture> decodeWindowsMetafile(const QByteArray &bytes)
+{
+    if (!isWindowsMetafile(bytes) || !libwmfFreesItsOwnMemory())
+        return std::nullopt;
+    std::optional<WmfFrame> frame = frameBeforeScan(bytes);
+    WmfPainter device; // outlives the library's use of it
+    WmfSession session;
+    if (!frame || !session.api())
+        return std::nullopt;
+    device.attach(session.api());
+    QByteArray data = bytes; // libwmf reads through a pointer to modifiable bytes
+    wmfD_Rect bounds {};
+    if (wmf_mem_open(session.api(), reinterpret_cast<unsigned char *>(data.data()), data.size())
+            != wmf_E_None
+        || wmf_scan(session.api(), 0, &bounds) != wmf_E_None)
+        return std::nullopt;
+    if (frame->size.isEmpty() && frame->kind == WmfFrame::Kind::DeviceRect) {
+        frame->rect = QRectF(QPointF(bounds.TL.x, bounds.TL.y), QPointF(bounds.BR.x, bounds.BR.y));
+        frame->size = roundedSize(std::ceil(frame->rect.width()), std::ceil(frame->rect.height()));
+    }
+    if (!Picture::sizeAllowed(frame->size))
+        return std::nullopt;
+    bool played = false;
+    Picture picture = Picture::recorded(frame->size, [&](QPainter &painter) {
+        device.begin(&painter, *frame);
+        played = wmf_play(session.api(), 0, &bounds) == wmf_E_None;
+    });
+    if (!played || device.failed())
+        return std::nullopt;
+    return picture;
+}
+
+} // namespace ui
