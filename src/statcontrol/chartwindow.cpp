@@ -28,14 +28,8 @@ QFileDialog *makeSaveDialog(QWidget *parent)
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setDefaultSuffix(QStringLiteral("emf"));
-    ui::setFileTypes(dialog,
-                     {{QStringLiteral("All (*.bmp;*.ico;*.emf;*.wmf)"),
-                       QStringLiteral("*.bmp *.ico *.emf *.wmf")},
-                      {QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("*.bmp")},
-                      {QStringLiteral("Icons (*.ico)"), QStringLiteral("*.ico")},
-                      {QStringLiteral("Enhanced Metafiles (*.emf)"), QStringLiteral("*.emf")},
-                      {QStringLiteral("Metafiles (*.wmf)"), QStringLiteral("*.wmf")}},
-                     3);
+    // Enhanced metafiles chosen at first.
+    ui::setFileTypes(dialog, QString::fromUtf8(ui::pictureFileTypes), 3);
     return dialog;
 }
 

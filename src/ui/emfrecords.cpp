@@ -101,8 +101,8 @@ std::optional<EnhancedMetafileFrame> frameOf(QByteArrayView bytes)
     const quint32 descriptionLength = u32(bytes, 60);
     const quint32 descriptionAt = u32(bytes, 64);
     if (headerRecordSize >= 108 && bytes.size() >= 108
-        && (descriptionLength == 0 || descriptionAt >= 108)
-        && s32(bytes, 100) > 0 && s32(bytes, 104) > 0) {
+        && (descriptionLength == 0 || descriptionAt >= 108) && s32(bytes, 100) > 0
+        && s32(bytes, 104) > 0) {
         hundredthsX = s32(bytes, 100) / 10.0;
         hundredthsY = s32(bytes, 104) / 10.0;
     }

@@ -1,21 +1,19 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 
 class QFileDialog;
 
 namespace ui {
 
-// A file type of a file dialog: the text its list shows and the patterns it stands for.
-struct FileType
-{
-    QString description; // "All (*.bmp;*.ico;*.emf;*.wmf)", shown as it stands
-    QString patterns;    // "*.bmp *.ico *.emf *.wmf"
-};
+// The file types of the program's picture dialogs (opening a picture, saving the chart).
+inline constexpr const char *pictureFileTypes
+    = "All (*.bmp;*.ico;*.emf;*.wmf)|*.bmp;*.ico;*.emf;*.wmf|Bitmaps (*.bmp)|*.bmp|"
+      "Icons (*.ico)|*.ico|Enhanced Metafiles (*.emf)|*.emf|Metafiles (*.wmf)|*.wmf";
 
-// Gives the dialog its file types, the one at `selected` chosen. Qt's own filter strings
-// would show the patterns as Qt writes them; the list shows each description exactly.
-void setFileTypes(QFileDialog *dialog, const QList<FileType> &types, int selected = 0);
+// Gives the dialog the file types of a filter written "label|patterns|label|patterns|…" (the
+// patterns separated by ";"), the one at `selected` chosen. Its list shows each label exactly
+// as written.
+void setFileTypes(QFileDialog *dialog, const QString &filter, int selected = 0);
 
 } // namespace ui

@@ -180,7 +180,7 @@ void PictureViewerTest::viewerWindow()
 // The control chart as the chart window saves it: enhanced-metafile data.
 QByteArray programChart()
 {
-    statcontrol::ControlForm form{"23,1", "3", "24,7", "21,5", "25,7", "20,6"};
+    statcontrol::ControlForm form {"23,1", "3", "24,7", "21,5", "25,7", "20,6"};
     common::ImmediatePrompter prompter({}, {"24", "22,5", "30"});
     statcontrol::ControlChart content = statcontrol::emptyControlChart();
     statcontrol::fillControlChart(content, form, prompter);
