@@ -36,6 +36,8 @@ QFileDialog *makePictureDialog(QWidget *parent)
     ui::setFileTypes(dialog, QString::fromUtf8(ui::pictureFileTypes));
     dialog->setSizeGripEnabled(true);
     addPreviewAndReadOnly(dialog);
+    // Room for the list and the preview beside it.
+    dialog->resize(dialog->sizeHint().expandedTo(QSize(760, 440)));
     return dialog;
 }
 
