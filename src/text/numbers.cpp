@@ -25,6 +25,15 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+std::string_view withoutBlanksAround(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 // The decimal digits of a finite non-zero |value| exactly, as d0 d1 d2 ... with the value equal
 // to d0.d1d2... × 10^exponent. A double has at most 767 significant decimal digits, so 800
 // digits after the point are the exact expansion.
@@ -137,13 +146,7 @@ std::string nonFinite(double value)
 
 std::optional<double> parseNumber(std::string_view text)
 {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    const std::string_view s = text.substr(begin, end - begin);
+    const std::string_view s = withoutBlanksAround(text);
 
     std::string normal; // the same number in the notation std::from_chars reads
     std::size_t i = 0;
@@ -214,13 +217,7 @@ double toNumber(const std::string &text)
 
 int toInteger(const std::string &text)
 {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    std::string_view digits(text.data() + begin, end - begin);
+    std::string_view digits = withoutBlanksAround(text);
     const bool negative = !digits.empty() && digits.front() == '-';
     if (!digits.empty() && (digits.front() == '+' || negative))
         digits.remove_prefix(1);
