@@ -36,8 +36,6 @@ public:
 
     shell::TfmForm1 &mainWindow() { return m_mainWindow; }
     mixdesign::MixDesignDialogs &mixDesign() { return m_mixDesign; }
-    correction::CorrectionDialogs &correction() { return m_correction; }
-    statcontrol::StatControlDialogs &statControl() { return m_statControl; }
     shell::TfmAbout &about() { return *m_about; }
     shell::DocumentCommands &documents() { return m_documents; }
     shell::PictureCommands &pictures() { return m_pictures; }

@@ -17,9 +17,6 @@ public:
     CorrectionDialogs(const CorrectionDialogs &) = delete;
     CorrectionDialogs &operator=(const CorrectionDialogs &) = delete;
 
-    CorrectionForm &form() { return m_form; }
-    Tcorrection *dialog() const { return m_dialog; }
-
     // "по Ц/В и прочности бетона..." opens the first page, "по гранулометрии и влажности
     // заполнителей..." the second, whichever the dialog was last closed on.
     void offerCommands(const ui::SubsystemHost &host);

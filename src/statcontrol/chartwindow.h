@@ -28,7 +28,6 @@ public:
 
     const ControlChart &chart() const { return m_drawing.content(); }
     QChartView *chartView() const { return m_view; }
-    QFileDialog *saveDialog() const { return SavePictureDialog1; }
 
     // The chart as an enhanced metafile, at its size on the screen.
     QByteArray metafile() const;

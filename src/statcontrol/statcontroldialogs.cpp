@@ -31,16 +31,6 @@ StatControlDialogs::~StatControlDialogs()
     delete m_fiveBySixDialog;
 }
 
-BatchForm &StatControlDialogs::batchForm(const Scheme &scheme)
-{
-    return &scheme == &tenByThree ? m_tenByThree : m_fiveBySix;
-}
-
-TfmPeriod_analiz2 *StatControlDialogs::batchDialog(const Scheme &scheme) const
-{
-    return &scheme == &tenByThree ? m_tenByThreeDialog : m_fiveBySixDialog;
-}
-
 void StatControlDialogs::offerCommands(const ui::SubsystemHost &host)
 {
     host.offerCommand(ui::Command::AnalysedPeriod, [this] { m_schemeDialog->exec(); });

@@ -22,14 +22,6 @@ public:
     StatControlDialogs(const StatControlDialogs &) = delete;
     StatControlDialogs &operator=(const StatControlDialogs &) = delete;
 
-    SchemeForm &schemeForm() { return m_scheme; }
-    BatchForm &batchForm(const Scheme &scheme);
-    TfmPeriod_Analiz1 *schemeDialog() const { return m_schemeDialog; }
-    TfmPeriod_analiz2 *batchDialog(const Scheme &scheme) const;
-    ControlForm &controlForm() { return m_control; }
-    TfmPeriod_Control1 *controlDialog() const { return m_controlDialog; }
-    TfmPeriod_Control2 *chartWindow() const { return m_chartWindow; }
-
     // "Анализируемый период..." and "Контролируемый период...".
     void offerCommands(const ui::SubsystemHost &host);
 

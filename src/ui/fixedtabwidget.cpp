@@ -32,11 +32,6 @@ int FixedTabWidget::count() const
     return m_stack->count();
 }
 
-QWidget *FixedTabWidget::widget(int index) const
-{
-    return m_stack->widget(index);
-}
-
 QString FixedTabWidget::tabText(int index) const
 {
     return m_captions.value(index);

@@ -19,7 +19,6 @@ public:
 
     int addTab(QWidget *page, const QString &caption);
     int count() const;
-    QWidget *widget(int index) const;
     QString tabText(int index) const;
 
     // Makes `index` the page shown, as the program (not the user) decides.

@@ -18,7 +18,6 @@ class UpDown : public QWidget
 public:
     UpDown(QLineEdit *edit, int minimum, int maximum, int position, QWidget *parent = nullptr);
 
-    int position() const { return m_position; }
     void stepUp() { step(1); }
     void stepDown() { step(-1); }
 
