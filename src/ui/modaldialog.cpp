@@ -29,9 +29,14 @@ int ModalDialog::exec()
     QPointer<QWidget> previous = QApplication::activeWindow();
     const int result = QDialog::exec();
     // The window system does not always give the activation back to the window the dialog
-    // came from (a chain of nested dialogs, a message box in between): give it back here.
-    if (previous && previous->isVisible())
-        previous->activateWindow();
+    // came from (a chain of nested dialogs, a message box in between): give it back here. The
+    // dialog still open under this one takes it; without one, the window that was active when
+    // this one opened (on a busy machine that may not have been the dialog under it yet).
+    QWidget *next = QApplication::activeModalWidget();
+    if (!next)
+        next = previous;
+    if (next && next->isVisible())
+        next->activateWindow();
     return result;
 }
 
