@@ -6,7 +6,7 @@
 #include "ui/rotatinglabel.h"
 #include "ui/titlebarstyle.h"
 
-#include "modalhelper.h"
+#include "modalanswers.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <QTemporaryDir>
+
 #include <QTest>
 #include <QTimer>
 
@@ -86,7 +87,7 @@ void StartupTest::splashClosesByItselfOrOnClick()
         QCOMPARE(splash->size(), QSize(260, 200));
         QVERIFY(splash->windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
-        QTRY_VERIFY_WITH_TIMEOUT(!splash, shell::TabcsfSplash::ShowMs + 1500);
+        QTRY_VERIFY_WITH_TIMEOUT(!splash, testsupport::patienceMs);
         // A coarse timer may fire up to 5 % early.
         QVERIFY(sinceShown.elapsed() >= shell::TabcsfSplash::ShowMs * 95 / 100);
         QVERIFY(!program.splash());
@@ -94,7 +95,7 @@ void StartupTest::splashClosesByItselfOrOnClick()
     app::Program program(QStringList {});
     QPointer<shell::TabcsfSplash> splash = program.splash();
     QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(100, 100));
-    QTRY_VERIFY_WITH_TIMEOUT(!splash, 500);
+    QTRY_VERIFY_WITH_TIMEOUT(!splash, testsupport::patienceMs);
 }
 
 void StartupTest::splashPictureBesideTheProgram()
@@ -124,7 +125,7 @@ void StartupTest::startUpState()
     app::Program program(QStringList {"-ns"});
     program.show();
     shell::TfmForm1 &window = program.mainWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(QTest::qWaitForWindowExposed(&window, testsupport::patienceMs));
     QCOMPARE(window.windowTitle(), QStringLiteral("ЛОВИЗ-6.3"));
     QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("ЛОВИЗ-6.3"));
     QVERIFY(window.windowState() & Qt::WindowMaximized);
@@ -168,14 +169,16 @@ void StartupTest::commandsReachTheirWindows()
     QFETCH(QString, modal);
     app::Program program;
     program.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&program.mainWindow()));
+    QVERIFY(QTest::qWaitForWindowExposed(&program.mainWindow(), testsupport::patienceMs));
     QString shown;
-    whenModal([&shown](QWidget *dialog) {
+    const testsupport::ModalAnswers answers;
+    testsupport::whenModal(QStringLiteral("QWidget"), [&shown](QWidget *dialog) {
         shown = dialog->objectName();
         dialog->close();
     });
     program.mainWindow().action(command)->trigger();
     QCOMPARE(shown, modal);
+    answers.check();
     QCOMPARE(program.mainWindow().reportWindows().windowCounter(), 0);
 }
 
@@ -226,16 +229,15 @@ void StartupTest::aboutWindow()
     // It turns while hidden.
     QVERIFY(!about.isVisible());
     const int before = about.rotatingLabel()->angle();
-    QTRY_VERIFY_WITH_TIMEOUT(about.rotatingLabel()->angle() != before, 1000);
+    QTRY_VERIFY_WITH_TIMEOUT(about.rotatingLabel()->angle() != before, testsupport::patienceMs);
     QCOMPARE(about.rotatingLabel()->angle() % 30, 0);
     QCOMPARE(about.rotatingLabel()->objectName(), QStringLiteral("abcRotLabel1"));
 
+    const testsupport::ModalAnswers answers;
     for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
         int result = -1;
-        whenModal([&result, key](QWidget *modal) {
-            QCOMPARE(modal->objectName(), QStringLiteral("TfmAbout"));
-            QTest::keyClick(modal, key);
-        });
+        testsupport::whenModal(QStringLiteral("TfmAbout"),
+                               [key](QWidget *modal) { QTest::keyClick(modal, key); });
         QObject::connect(
             &about, &QDialog::finished, &about, [&result](int r) { result = r; },
             Qt::SingleShotConnection);
@@ -243,6 +245,7 @@ void StartupTest::aboutWindow()
         QCOMPARE(result, int(ui::ModalDialog::Ok));
         QVERIFY(!about.isVisible());
     }
+    answers.check();
 }
 
 void StartupTest::backgroundGradientSteps()
@@ -266,7 +269,7 @@ void StartupTest::titleBarsCarryTheirGradients()
     shell::TfmForm1 &window = program.mainWindow();
     window.resize(900, 700);
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(QTest::qWaitForWindowExposed(&window, testsupport::patienceMs));
     shell::TForm1 *first = window.reportWindows().createReportWindow();
     shell::TForm1 *second = window.reportWindows().createReportWindow();
     QCOMPARE(window.mdiArea()->activeSubWindow(), second);

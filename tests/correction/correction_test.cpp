@@ -1,16 +1,16 @@
-#include "app/program.h"
-#include "app/startup.h"
 #include "shell/reportwindow.h"
 #include "shell/reportwindows.h"
 #include "ui/fixedtabwidget.h"
 #include "ui/modaldialog.h"
 
-#include "modalhelper.h"
+#include "programfixture.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
+
+using namespace testsupport;
 
 using Texts = QList<std::pair<QString, QString>>; // edit name, text
 Q_DECLARE_METATYPE(Texts)
@@ -20,7 +20,6 @@ class CorrectionTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { app::setUpApplication(*qApp); }
     void init();
     void cleanup();
     void eachCommandOpensItsPageAndEnterOrEscRunsIt_data();
@@ -28,19 +27,17 @@ private Q_SLOTS:
     void aFailedCorrectionShowsItsMessageAndMakesNoWindow();
 
 private:
-    std::unique_ptr<app::Program> m_program;
+    testsupport::ProgramFixture m_app;
 };
 
 void CorrectionTest::init()
 {
-    m_program = std::make_unique<app::Program>();
-    m_program->mainWindow().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&m_program->mainWindow()));
+    m_app.start();
 }
 
 void CorrectionTest::cleanup()
 {
-    m_program.reset();
+    m_app.finish();
 }
 
 void CorrectionTest::eachCommandOpensItsPageAndEnterOrEscRunsIt_data()
@@ -78,16 +75,16 @@ void CorrectionTest::eachCommandOpensItsPageAndEnterOrEscRunsIt()
     QFETCH(Texts, texts);
     QFETCH(QString, caption);
     QFETCH(QString, result);
-    shell::TfmForm1 &window = m_program->mainWindow();
+    shell::TfmForm1 &window = m_app.mainWindow();
 
     // Left on the other page by Close: nothing made.
-    whenDialog(QStringLiteral("Tcorrection"), [](QDialog *dialog) { dialog->reject(); });
+    whenModal(QStringLiteral("Tcorrection"), [](QDialog *dialog) { dialog->reject(); });
     window.action(otherCommand)->trigger();
     QCOMPARE(window.reportWindows().windowCounter(), 0);
 
     int shownPage = -1;
     int help = 0;
-    whenDialog(QStringLiteral("Tcorrection"), [&](QDialog *dialog) {
+    whenModal(QStringLiteral("Tcorrection"), [&](QDialog *dialog) {
         auto *tabs = dialog->findChild<ui::FixedTabWidget *>(QStringLiteral("page"));
         // The user cannot change the page: a click on the other tab, Ctrl+Tab, Ctrl+PgDn.
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1 - page).center());
@@ -109,7 +106,7 @@ void CorrectionTest::eachCommandOpensItsPageAndEnterOrEscRunsIt()
 
     // The texts are there at the next opening.
     QStringList kept;
-    whenDialog(QStringLiteral("Tcorrection"), [&](QDialog *dialog) {
+    whenModal(QStringLiteral("Tcorrection"), [&](QDialog *dialog) {
         for (const auto &[name, text] : texts)
             kept.append(dialog->findChild<QLineEdit *>(name)->text());
         dialog->reject();
@@ -123,14 +120,14 @@ void CorrectionTest::eachCommandOpensItsPageAndEnterOrEscRunsIt()
 
 void CorrectionTest::aFailedCorrectionShowsItsMessageAndMakesNoWindow()
 {
-    shell::TfmForm1 &window = m_program->mainWindow();
+    shell::TfmForm1 &window = m_app.mainWindow();
     QString message;
-    whenDialog(QStringLiteral("Tcorrection"), [&message](QDialog *dialog) {
+    whenModal(QStringLiteral("Tcorrection"), [&message](QDialog *dialog) {
         const Texts texts {{"edRb1", "30"},   {"edC_V1", "2,0"}, {"edRb2", "30"},
                            {"edC_V2", "1,5"}, {"edRtr", "25"},   {"edV", "180"}};
         for (const auto &[name, text] : texts)
             dialog->findChild<QLineEdit *>(name)->setText(text);
-        whenMessageBox([&message](QMessageBox *box) {
+        whenModal(QStringLiteral("QMessageBox"), [&message](QMessageBox *box) {
             message = box->windowTitle() + QLatin1Char('|') + box->text();
             box->accept();
         });

@@ -1,21 +1,20 @@
-#include "app/program.h"
 #include "shell/reportwindow.h"
 #include "shell/reportwindows.h"
 #include "ui/fixedtabwidget.h"
 #include "ui/radiogroup.h"
 
-#include "modalhelper.h"
+#include "programfixture.h"
 
 #include <QAction>
-#include <QDir>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
+
+using namespace testsupport;
 
 using mixdesign::MixDesignState;
 using Script = QList<ModalStep>;
@@ -92,37 +91,25 @@ private Q_SLOTS:
     void aMeasureThatIsNoNumberKeepsTheMixHandedOver();
 
 private:
-    MixDesignState &state() { return m_program->mixDesign().state(); }
-    shell::ReportWindows &reports() { return m_program->mainWindow().reportWindows(); }
+    MixDesignState &state() { return m_app.program().mixDesign().state(); }
+    shell::ReportWindows &reports() { return m_app.mainWindow().reportWindows(); }
     // Runs the calculation from the input dialog's OK, answering the dialogs it shows by
     // `script`; every scripted dialog must come. Returns the messages shown.
     QStringList calculate(Script script);
     QStringList report() const;
 
-    QTemporaryDir m_dir;
-    QString m_previousDir;
-    std::unique_ptr<app::Program> m_program;
-    bool m_dialogLeftOpen = false;
+    testsupport::ProgramFixture m_app;
 };
 
 void MixDesignChainTest::init()
 {
-    // The options dialog reads the current directory; keep it clean.
-    m_previousDir = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(m_dir.path()));
-    m_dialogLeftOpen = false;
-    m_program = std::make_unique<app::Program>();
-    m_program->mainWindow().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&m_program->mainWindow()));
+    // The options dialog reads the working folder: the fixture's own, empty.
+    m_app.start();
 }
 
 void MixDesignChainTest::cleanup()
 {
-    const int pending = cancelPendingAnswers();
-    m_program.reset();
-    QDir::setCurrent(m_previousDir);
-    QCOMPARE(pending, 0);
-    QVERIFY(!m_dialogLeftOpen);
+    m_app.finish();
 }
 
 QStringList MixDesignChainTest::calculate(Script script)
@@ -138,20 +125,14 @@ QStringList MixDesignChainTest::calculate(Script script)
         }
     }
     script.prepend(press(QStringLiteral("TfmBNS"), QStringLiteral("BitBtn1")));
-    auto answered = std::make_shared<QStringList>();
-    answerInTurn(script, answered);
-    const ModalWatchdog watchdog;
-    m_program->mainWindow().action(shell::Command::NewMix)->trigger();
-    if (watchdog.fired())
-        qWarning("a dialog was left open; answered: %s",
-                 qPrintable(answered->join(QLatin1Char(' '))));
-    m_dialogLeftOpen = m_dialogLeftOpen || watchdog.fired();
+    answerInTurn(script);
+    m_app.mainWindow().action(shell::Command::NewMix)->trigger();
     return *messages;
 }
 
 QStringList MixDesignChainTest::report() const
 {
-    const shell::TForm1 *window = m_program->mainWindow().reportWindows().current();
+    const shell::TForm1 *window = m_app.mainWindow().reportWindows().current();
     return window ? window->lines() : QStringList();
 }
 
@@ -187,7 +168,7 @@ void MixDesignChainTest::frostThenWaterproofnessEachOnItsOwnPage()
                     QTest::keyClick(w, Qt::Key_Escape);
                 }}});
     QCOMPARE(*pages, (QStringList {QStringLiteral("F:1,0"), QStringLiteral("W:0,1")}));
-    auto *tabs = m_program->mainWindow().findChild<QTabWidget *>(QStringLiteral("FW"));
+    auto *tabs = m_app.mainWindow().findChild<QTabWidget *>(QStringLiteral("FW"));
     QVERIFY(tabs->isTabVisible(0) && tabs->isTabVisible(1));
 
     const QStringList lines = report();
@@ -277,7 +258,7 @@ void MixDesignChainTest::endsWithoutReport()
     const QStringList shown = calculate(script);
     QCOMPARE(shown, messages);
     QCOMPARE(reports().windowCounter(), 0);
-    QVERIFY(m_program->mainWindow().mdiArea()->subWindowList().isEmpty());
+    QVERIFY(m_app.mainWindow().mdiArea()->subWindowList().isEmpty());
 }
 
 void MixDesignChainTest::aGradeThatIsNoNumberKeepsTheEarlierLimit()
@@ -329,8 +310,9 @@ void MixDesignChainTest::refusedMeasureThenNoMeasure()
                                                    "нормировании морозостойкости")});
     QCOMPARE(reports().windowCounter(), 0);
     // The chain of dialogs over, the main window has the keyboard again.
-    QTRY_COMPARE(QApplication::activeWindow(), &m_program->mainWindow());
-    QVERIFY(m_program->mainWindow().isAncestorOf(QApplication::focusWidget()));
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), &m_app.mainWindow(),
+                              testsupport::patienceMs);
+    QVERIFY(m_app.mainWindow().isAncestorOf(QApplication::focusWidget()));
 
     calculate({press(economyDialog, ok, choosing(QStringLiteral("rgEconomy"), 0))});
     QCOMPARE(reports().windowCounter(), 1);

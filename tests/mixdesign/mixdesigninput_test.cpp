@@ -1,11 +1,10 @@
-#include "app/program.h"
 #include "mixdesign/inputdialog.h"
 #include "shell/reportwindow.h"
 #include "shell/reportwindows.h"
 #include "ui/maskededit.h"
 
 #include "expectedreports.h"
-#include "modalhelper.h"
+#include "programfixture.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -15,6 +14,8 @@
 #include <QShowEvent>
 #include <QSpontaneKeyEvent>
 #include <QTest>
+
+using namespace testsupport;
 
 QStringList qtLines(const char *report)
 {
@@ -46,27 +47,22 @@ private:
     void runDialog(const std::function<void(QDialog *)> &fill, bool escape = false);
     QStringList lastReportLines() const;
 
-    std::unique_ptr<app::Program> m_program;
+    testsupport::ProgramFixture m_app;
 };
 
 void MixDesignInputTest::init()
 {
-    m_program = std::make_unique<app::Program>();
-    m_program->mainWindow().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&m_program->mainWindow()));
+    m_app.start();
 }
 
 void MixDesignInputTest::cleanup()
 {
-    m_program.reset();
+    m_app.finish();
 }
 
 void MixDesignInputTest::runDialog(const std::function<void(QDialog *)> &fill, bool escape)
 {
-    whenModal([fill, escape](QWidget *modal) {
-        auto *dialog = qobject_cast<QDialog *>(modal);
-        QVERIFY(dialog);
-        QCOMPARE(dialog->objectName(), QStringLiteral("TfmBNS"));
+    whenModal(QStringLiteral("TfmBNS"), [fill, escape](QDialog *dialog) {
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Данные для расчета состава бетона"));
         fill(dialog);
         if (escape)
@@ -74,48 +70,48 @@ void MixDesignInputTest::runDialog(const std::function<void(QDialog *)> &fill, b
         else
             dialog->findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
     });
-    m_program->mainWindow().action(shell::Command::NewMix)->trigger();
+    m_app.mainWindow().action(shell::Command::NewMix)->trigger();
     QVERIFY(!QApplication::activeModalWidget());
 }
 
 QStringList MixDesignInputTest::lastReportLines() const
 {
-    auto *window = m_program->mainWindow().reportWindows().current();
+    auto *window = m_app.mainWindow().reportWindows().current();
     return window ? window->lines() : QStringList();
 }
 
 void MixDesignInputTest::okWritesTheReportIntoWindowOne()
 {
     runDialog([](QDialog *) {});
-    const QList<QMdiSubWindow *> windows = m_program->mainWindow().mdiArea()->subWindowList();
+    const QList<QMdiSubWindow *> windows = m_app.mainWindow().mdiArea()->subWindowList();
     QCOMPARE(windows.size(), 1);
     QCOMPARE(windows.front()->windowTitle(), QStringLiteral("Окно №1. Расчет БНС."));
-    QCOMPARE(m_program->mainWindow().mdiArea()->activeSubWindow(), windows.front());
+    QCOMPARE(m_app.mainWindow().mdiArea()->activeSubWindow(), windows.front());
     QCOMPARE(lastReportLines(), qtLines(expected::initialInputReport));
 }
 
 void MixDesignInputTest::escapeRunsTheCalculationLikeOk()
 {
     runDialog([](QDialog *) {}, true);
-    QCOMPARE(m_program->mainWindow().reportWindows().windowCounter(), 1);
+    QCOMPARE(m_app.mainWindow().reportWindows().windowCounter(), 1);
     QCOMPARE(lastReportLines().value(2), QStringLiteral("Проектный класс бетона по прочности B20"));
 }
 
 void MixDesignInputTest::enterPressesOkWhateverHasTheFocus()
 {
     // Left with Close, which keeps the focus it had.
-    whenModal([](QWidget *dialog) {
+    whenModal(QStringLiteral("TfmBNS"), [](QWidget *dialog) {
         auto *close = dialog->findChild<QPushButton *>(QStringLiteral("BitBtn2"));
         close->setFocus();
         close->click();
     });
-    m_program->mainWindow().action(shell::Command::NewMix)->trigger();
-    QCOMPARE(m_program->mainWindow().reportWindows().windowCounter(), 0);
+    m_app.mainWindow().action(shell::Command::NewMix)->trigger();
+    QCOMPARE(m_app.mainWindow().reportWindows().windowCounter(), 0);
 
     // Shown again, the dialog has the focus on its first edit; a decimal point typed enters
     // a comma; Enter on the Close button runs the calculation.
     QString focused;
-    whenModal([&focused](QWidget *dialog) {
+    whenModal(QStringLiteral("TfmBNS"), [&focused](QWidget *dialog) {
         focused = QApplication::focusWidget()->objectName();
         auto *strengthClass = dialog->findChild<QLineEdit *>(QStringLiteral("edClassBet"));
         strengthClass->selectAll();
@@ -123,9 +119,9 @@ void MixDesignInputTest::enterPressesOkWhateverHasTheFocus()
         dialog->findChild<QPushButton *>(QStringLiteral("BitBtn2"))->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
-    m_program->mainWindow().action(shell::Command::NewMix)->trigger();
+    m_app.mainWindow().action(shell::Command::NewMix)->trigger();
     QCOMPARE(focused, QStringLiteral("edYdoboykl"));
-    QCOMPARE(m_program->mainWindow().reportWindows().windowCounter(), 1);
+    QCOMPARE(m_app.mainWindow().reportWindows().windowCounter(), 1);
     QCOMPARE(lastReportLines().value(2),
              QStringLiteral("Проектный класс бетона по прочности B25,5"));
 }
@@ -150,9 +146,9 @@ void MixDesignInputTest::typedTextsAreEchoedAndKeptForTheNextShowing()
         shownGrade = dialog->findChild<QLineEdit *>(QStringLiteral("edMarkCem"))->text();
     });
     QCOMPARE(shownGrade, QStringLiteral("400"));
-    QCOMPARE(m_program->mainWindow().reportWindows().windowCounter(), 2);
-    QCOMPARE(m_program->mainWindow().mdiArea()->subWindowList().size(), 2);
-    QCOMPARE(m_program->mainWindow().reportWindows().current()->windowTitle(),
+    QCOMPARE(m_app.mainWindow().reportWindows().windowCounter(), 2);
+    QCOMPARE(m_app.mainWindow().mdiArea()->subWindowList().size(), 2);
+    QCOMPARE(m_app.mainWindow().reportWindows().current()->windowTitle(),
              QStringLiteral("Окно №2. Расчет БНС."));
 }
 
@@ -163,15 +159,15 @@ void MixDesignInputTest::failedConversionUsesNoWindowNumber()
         dialog->findChild<QLineEdit *>(QStringLiteral("edClassBet"))->clear();
     });
     closedAfterwards
-        = !m_program->mainWindow().findChild<QDialog *>(QStringLiteral("TfmBNS"))->isVisible();
+        = !m_app.mainWindow().findChild<QDialog *>(QStringLiteral("TfmBNS"))->isVisible();
     QVERIFY(closedAfterwards);
-    QCOMPARE(m_program->mainWindow().reportWindows().windowCounter(), 0);
-    QVERIFY(m_program->mainWindow().mdiArea()->subWindowList().isEmpty());
+    QCOMPARE(m_app.mainWindow().reportWindows().windowCounter(), 0);
+    QVERIFY(m_app.mainWindow().mdiArea()->subWindowList().isEmpty());
 
     runDialog([](QDialog *dialog) {
         dialog->findChild<QLineEdit *>(QStringLiteral("edClassBet"))->setText(QStringLiteral("20"));
     });
-    QCOMPARE(m_program->mainWindow().reportWindows().current()->windowTitle(),
+    QCOMPARE(m_app.mainWindow().reportWindows().current()->windowTitle(),
              QStringLiteral("Окно №1. Расчет БНС."));
 }
 
@@ -179,10 +175,10 @@ void MixDesignInputTest::closedWindowsNeverFreeTheirNumbers()
 {
     runDialog([](QDialog *) {});
     runDialog([](QDialog *) {});
-    QMdiArea *area = m_program->mainWindow().mdiArea();
+    QMdiArea *area = m_app.mainWindow().mdiArea();
     for (QMdiSubWindow *window : area->subWindowList())
         window->close();
-    QTRY_VERIFY(area->subWindowList().isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(area->subWindowList().isEmpty(), testsupport::patienceMs);
     runDialog([](QDialog *) {});
     QCOMPARE(area->subWindowList().size(), 1);
     QCOMPARE(area->subWindowList().front()->windowTitle(), QStringLiteral("Окно №3. Расчет БНС."));

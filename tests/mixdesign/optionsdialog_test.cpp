@@ -1,11 +1,10 @@
-#include "app/program.h"
 #include "mixdesign/core/optionsfile.h"
 #include "mixdesign/optionsdialog.h"
 #include "shell/reportwindow.h"
 #include "shell/reportwindows.h"
 #include "ui/radiogroup.h"
 
-#include "modalhelper.h"
+#include "programfixture.h"
 
 #include <QAction>
 #include <QDir>
@@ -14,8 +13,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
+
+using namespace testsupport;
 
 using mixdesign::OptionsRecord;
 
@@ -86,58 +86,44 @@ private:
     // whether it came.
     bool calculateAnsweringFrost();
 
-    QTemporaryDir m_dir;
-    QString m_previousDir;
-    std::unique_ptr<app::Program> m_program;
+    testsupport::ProgramFixture m_app;
 };
 
 void OptionsDialogTest::init()
 {
-    QVERIFY(m_dir.isValid());
-    m_previousDir = QDir::currentPath();
-    QDir(m_dir.path()).removeRecursively();
-    QVERIFY(QDir().mkpath(m_dir.path()));
-    QVERIFY(QDir::setCurrent(m_dir.path()));
-    m_program = std::make_unique<app::Program>();
-    m_program->mainWindow().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&m_program->mainWindow()));
+    // The options file is read from and saved to the working folder, the fixture's own.
+    m_app.start();
 }
 
 void OptionsDialogTest::cleanup()
 {
-    const int pending = cancelPendingAnswers();
-    m_program.reset();
-    QDir::setCurrent(m_previousDir);
-    QCOMPARE(pending, 0);
+    m_app.finish();
 }
 
 void OptionsDialogTest::showOptions(const std::function<void(QDialog *)> &act)
 {
-    const auto answered = whenDialog(QStringLiteral("TfmOptions"), act);
-    const ModalWatchdog watchdog;
-    m_program->mixDesign().showOptionsDialog();
+    const auto answered = whenModal(QStringLiteral("TfmOptions"), act);
+    m_app.program().mixDesign().showOptionsDialog();
     QVERIFY(*answered);
-    QVERIFY(!watchdog.fired());
-    QVERIFY(!m_program->mixDesign().optionsDialog()->isVisible());
+    QVERIFY(!m_app.program().mixDesign().optionsDialog()->isVisible());
 }
 
 bool OptionsDialogTest::calculateAnsweringFrost()
 {
-    const auto frost = whenDialog(QStringLiteral("TF_W"), [](QDialog *dialog) {
+    const auto frost = whenModal(QStringLiteral("TF_W"), [](QDialog *dialog) {
         child<QPushButton>(dialog, "BitBtn1")->click();
     });
-    const auto input = whenDialog(QStringLiteral("TfmBNS"), [](QDialog *dialog) {
+    const auto input = whenModal(QStringLiteral("TfmBNS"), [](QDialog *dialog) {
         child<QPushButton>(dialog, "BitBtn1")->click();
     });
-    const ModalWatchdog watchdog;
-    m_program->mainWindow().action(shell::Command::NewMix)->trigger();
+    m_app.mainWindow().action(shell::Command::NewMix)->trigger();
     cancelPendingAnswers(); // the answer for TF_W, when it did not come
-    return *input && *frost && !watchdog.fired();
+    return *input && *frost;
 }
 
 void OptionsDialogTest::startsWithTheBuiltInOptions()
 {
-    mixdesign::TfmOptions *dialog = m_program->mixDesign().optionsDialog();
+    mixdesign::TfmOptions *dialog = m_app.program().mixDesign().optionsDialog();
     QCOMPARE(dialog->objectName(), QStringLiteral("TfmOptions"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Опции для расчета БНС"));
     QCOMPARE(dialog->helpContext(), 21);
@@ -216,7 +202,7 @@ void OptionsDialogTest::buttonsCloseWithTheirResults()
 {
     QFETCH(QString, how);
     QFETCH(int, result);
-    whenDialog(QStringLiteral("TfmOptions"), [how](QDialog *dialog) {
+    whenModal(QStringLiteral("TfmOptions"), [how](QDialog *dialog) {
         // A change made before closing stays, whichever way the dialog closes.
         child<ui::RadioGroup>(dialog, "rgArmatyra")->button(0)->click();
         if (how == QLatin1String("Esc"))
@@ -226,8 +212,8 @@ void OptionsDialogTest::buttonsCloseWithTheirResults()
         else
             dialog->findChild<QPushButton *>(how)->click();
     });
-    QCOMPARE(m_program->mixDesign().optionsDialog()->exec(), result);
-    QCOMPARE(m_program->mixDesign().state().options.rgArmatyra, 0);
+    QCOMPARE(m_app.program().mixDesign().optionsDialog()->exec(), result);
+    QCOMPARE(m_app.program().mixDesign().state().options.rgArmatyra, 0);
 }
 
 void OptionsDialogTest::saveWritesTheRecordAndChangesNoControl()
@@ -258,7 +244,7 @@ void OptionsDialogTest::saveWritesTheRecordAndChangesNoControl()
     QCOMPARE(QDir().entryList(QDir::Files), QStringList {QStringLiteral("options.slv")});
 
     // The temperature is not in the file: showing the dialog again keeps what it holds.
-    m_program->mixDesign().state().options.edTemperatyr = "31";
+    m_app.program().mixDesign().state().options.edTemperatyr = "31";
     showOptions([](QDialog *dialog) {
         QCOMPARE(child<QLineEdit>(dialog, "edTemperatyr")->text(), QStringLiteral("31"));
         QCOMPARE(child<QLineEdit>(dialog, "edPlotnostP")->text(), QStringLiteral("2,7"));
@@ -272,7 +258,7 @@ void OptionsDialogTest::saveFailureIsShownAndTheDialogStaysOpen()
     QVERIFY(QDir().mkdir(QString::fromUtf8(mixdesign::optionsFileName)));
     showOptions([](QDialog *dialog) {
         auto message = std::make_shared<QString>();
-        const auto shown = whenMessageBox([message](QMessageBox *box) {
+        const auto shown = whenModal(QStringLiteral("QMessageBox"), [message](QMessageBox *box) {
             *message = box->text();
             box->accept();
         });
@@ -283,7 +269,7 @@ void OptionsDialogTest::saveFailureIsShownAndTheDialogStaysOpen()
 
         // A density that is not a number cannot be saved either.
         child<QLineEdit>(dialog, "edPlotnostC")->setText(QStringLiteral(","));
-        whenMessageBox([message](QMessageBox *box) {
+        whenModal(QStringLiteral("QMessageBox"), [message](QMessageBox *box) {
             *message = box->text();
             box->accept();
         });
@@ -320,7 +306,7 @@ void OptionsDialogTest::showingLoadsTheFile()
     QFETCH(QByteArray, file);
     QFETCH(QStringList, changed);
     // Options changed in this run but not saved.
-    mixdesign::OptionsForm &options = m_program->mixDesign().state().options;
+    mixdesign::OptionsForm &options = m_app.program().mixDesign().state().options;
     options.rgWaterproof = 0;
     options.rgEconomy = 0;
     options.rgZapolnitel = 1;
@@ -354,7 +340,7 @@ void OptionsDialogTest::savedOptionsTakeEffectOnlyOnceTheDialogWasShown()
     QVERIFY(!mixdesign::saveOptions(saved, mixdesign::optionsFileName));
 
     QVERIFY(!calculateAnsweringFrost());
-    QVERIFY(!m_program->mainWindow().reportWindows().current()->lines().contains(
+    QVERIFY(!m_app.mainWindow().reportWindows().current()->lines().contains(
         QStringLiteral("Нормируется величина морозостойкости")));
 
     showOptions([](QDialog *dialog) {
@@ -362,7 +348,7 @@ void OptionsDialogTest::savedOptionsTakeEffectOnlyOnceTheDialogWasShown()
         child<QPushButton>(dialog, "BitBtn1")->click();
     });
     QVERIFY(calculateAnsweringFrost());
-    QVERIFY(m_program->mainWindow().reportWindows().current()->lines().contains(
+    QVERIFY(m_app.mainWindow().reportWindows().current()->lines().contains(
         QStringLiteral("Марка по морозостойкости F100")));
 }
 

@@ -1,7 +1,7 @@
 #include "shell/helpviewer.h"
 #include "ui/modaldialog.h"
 
-#include "modalhelper.h"
+#include "modalanswers.h"
 
 #include <QAction>
 #include <QDialog>
@@ -158,7 +158,8 @@ void HelpViewerTest::f1InADialogShowsAUsableHelpWindow()
 
     QString title;
     bool helpTakesInput = false;
-    whenModal([&](QWidget *modal) {
+    const testsupport::ModalAnswers answers;
+    testsupport::whenModal(QStringLiteral("QDialog"), [&](QWidget *modal) {
         QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
         QApplication::sendEvent(modal, &f1);
         title = viewer.browser()->documentTitle();
@@ -170,6 +171,7 @@ void HelpViewerTest::f1InADialogShowsAUsableHelpWindow()
     dialog.exec();
     QCOMPARE(title, QStringLiteral("Статистический контроль прочности: анализируемый период"));
     QVERIFY(helpTakesInput);
+    answers.check();
 
     // Outside a dialog the help is an ordinary window again.
     viewer.showContents();

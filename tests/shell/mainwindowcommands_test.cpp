@@ -2,6 +2,8 @@
 #include "shell/reportwindow.h"
 #include "shell/reportwindows.h"
 
+#include "patience.h"
+
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMdiArea>
@@ -11,6 +13,7 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QStatusBar>
+
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -47,9 +50,9 @@ void MainWindowCommandsTest::init()
     m_window = std::make_unique<shell::TfmForm1>();
     m_window->resize(900, 700);
     m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get(), testsupport::patienceMs));
     QApplication::setActiveWindow(m_window.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get(), testsupport::patienceMs));
     m_report = m_window->reportWindows().createReportWindow();
 }
 
@@ -275,7 +278,8 @@ void MainWindowCommandsTest::menusDockOnEverySide()
          {Qt::LeftToolBarArea, Qt::BottomToolBarArea, Qt::RightToolBarArea, Qt::TopToolBarArea}) {
         m_window->addToolBar(area, carrier);
         const bool vertical = area == Qt::LeftToolBarArea || area == Qt::RightToolBarArea;
-        QTRY_COMPARE(m_window->mainMenu()->isVisible(), !vertical);
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->mainMenu()->isVisible(), !vertical,
+                                  testsupport::patienceMs);
         QList<QMenu *> buttonMenus;
         for (QToolButton *button : carrier->findChildren<QToolButton *>()) {
             if (button->menu() && button->isVisible())
@@ -297,7 +301,8 @@ void MainWindowCommandsTest::rightClicksShowTheCommandPopups()
         const QPoint inside(target->width() - 5, target->height() - 5);
         QContextMenuEvent event(QContextMenuEvent::Mouse, inside, target->mapToGlobal(inside));
         QApplication::sendEvent(target, &event);
-        QTRY_COMPARE(QApplication::activePopupWidget(), popup);
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::activePopupWidget(), popup,
+                                  testsupport::patienceMs);
         QCOMPARE(popup->objectName(), QStringLiteral("PopupMenu1"));
         popup->hide();
     }
@@ -310,18 +315,21 @@ void MainWindowCommandsTest::hintOfSecondButtonKeepsItsLeadingBlank()
     QCOMPARE(second->toolTip(), QStringLiteral("Открыть графику"));
     QTest::mouseMove(m_window->mdiArea()->viewport());
     QTest::mouseMove(second);
-    QTRY_COMPARE(status->currentMessage(), QStringLiteral(" Открыть графический файл"));
+    QTRY_COMPARE_WITH_TIMEOUT(status->currentMessage(), QStringLiteral(" Открыть графический файл"),
+                              testsupport::patienceMs);
     QTest::mouseMove(m_window->mdiArea()->viewport(), QPoint(5, 5));
-    QTRY_COMPARE(status->currentMessage(), QString());
+    QTRY_COMPARE_WITH_TIMEOUT(status->currentMessage(), QString(), testsupport::patienceMs);
     auto *fourth = m_window->commandToolbar()->findChild<QToolButton *>("abcToolbarButton4");
     QTest::mouseMove(fourth);
-    QTRY_COMPARE(status->currentMessage(),
-                 QStringLiteral("Расчет нового базового номинального состава (БНС) бетона."));
+    QTRY_COMPARE_WITH_TIMEOUT(
+        status->currentMessage(),
+        QStringLiteral("Расчет нового базового номинального состава (БНС) бетона."),
+        testsupport::patienceMs);
     QCOMPARE(fourth->toolTip(), QStringLiteral("Расчет БНС"));
 
     // A menu entry has no hint of its own: the status bar stays empty over it.
     QTest::mouseMove(m_window->mdiArea()->viewport(), QPoint(5, 5));
-    QTRY_COMPARE(status->currentMessage(), QString());
+    QTRY_COMPARE_WITH_TIMEOUT(status->currentMessage(), QString(), testsupport::patienceMs);
     QAction *save = m_window->action(Command::Save);
     save->hover();
     save->showStatusText(m_window.get());
@@ -334,7 +342,7 @@ void MainWindowCommandsTest::closeEndsWithReportWindowsOpen()
     QPointer<shell::TForm1> second = m_window->reportWindows().createReportWindow();
     second->memo()->setFocus();
     QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::CTRL | Qt::Key_F4));
-    QTRY_VERIFY(!second);
+    QTRY_VERIFY_WITH_TIMEOUT(!second, testsupport::patienceMs);
     QCOMPARE(m_window->mdiArea()->subWindowList().size(), 1);
 
     m_report->memo()->setPlainText(QStringLiteral("не сохранено"));

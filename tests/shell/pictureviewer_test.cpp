@@ -1,11 +1,10 @@
-#include "app/program.h"
 #include "shell/picturecommands.h"
 #include "shell/showpicture.h"
 #include "statcontrol/chartdrawing.h"
 #include "statcontrol/chartpicture.h"
 #include "ui/picturecontrol.h"
 
-#include "modalhelper.h"
+#include "programfixture.h"
 #include "testpictures.h"
 
 #include <QCheckBox>
@@ -20,6 +19,8 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace testsupport;
 
 using namespace testpictures;
 using shell::TfmShowPicture;
@@ -53,7 +54,7 @@ private:
     bool openPicture(const QString &path, std::function<void(TfmShowPicture *)> inViewer = {});
 
     QTemporaryDir m_dir;
-    std::unique_ptr<app::Program> m_program;
+    testsupport::ProgramFixture m_app;
 };
 
 void PictureViewerTest::initTestCase()
@@ -63,15 +64,12 @@ void PictureViewerTest::initTestCase()
 
 void PictureViewerTest::init()
 {
-    m_program = std::make_unique<app::Program>();
-    m_program->show();
-    QVERIFY(QTest::qWaitForWindowExposed(&m_program->mainWindow()));
+    m_app.start();
 }
 
 void PictureViewerTest::cleanup()
 {
-    QCOMPARE(cancelPendingAnswers(), 0);
-    m_program.reset();
+    m_app.finish();
 }
 
 bool PictureViewerTest::openPicture(const QString &path,
@@ -84,6 +82,9 @@ bool PictureViewerTest::openPicture(const QString &path,
         }
         dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
         static_cast<QDialog *>(dialog)->accept();
+        // A folder's name opens the folder in the dialog, which stays: the user gives up.
+        if (dialog->isVisible())
+            static_cast<QDialog *>(dialog)->reject();
     };
     const auto lookAndClose = [inViewer](QWidget *viewer) {
         if (inViewer)
@@ -94,7 +95,7 @@ bool PictureViewerTest::openPicture(const QString &path,
     answerInTurn({{QStringLiteral("OpenPictureDialog1"), chooseFile},
                   {QStringLiteral("TfmShowPicture"), lookAndClose}},
                  answered);
-    m_program->mainWindow().action(shell::Command::OpenPicture)->trigger();
+    m_app.mainWindow().action(shell::Command::OpenPicture)->trigger();
     cancelPendingAnswers();
     return answered->contains(QStringLiteral("TfmShowPicture"));
 }
@@ -118,7 +119,7 @@ void PictureViewerTest::dialogFilter()
     QFETCH(int, entry);
     QFETCH(QString, label);
     QFETCH(QStringList, patterns);
-    QFileDialog *dialog = m_program->pictures().pictureDialog();
+    QFileDialog *dialog = m_app.program().pictures().pictureDialog();
     auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
     QCOMPARE(types->count(), 5);
     QCOMPARE(types->currentIndex(), 0);
@@ -138,7 +139,7 @@ void PictureViewerTest::dialogPreviewAndReadOnlyBox()
     QSize previewed;
     QSize previewedOther(-1, -1);
     bool readOnlyShown = false;
-    whenDialog(QStringLiteral("OpenPictureDialog1"), [&](QDialog *dialog) {
+    whenModal(QStringLiteral("OpenPictureDialog1"), [&](QDialog *dialog) {
         auto *fileDialog = static_cast<QFileDialog *>(dialog);
         auto *preview = dialog->findChild<ui::PicturePreview *>(QStringLiteral("PicturePreview"));
         readOnlyShown
@@ -150,7 +151,7 @@ void PictureViewerTest::dialogPreviewAndReadOnlyBox()
         QVERIFY(fileDialog->isSizeGripEnabled());
         dialog->reject();
     });
-    m_program->mainWindow().action(shell::Command::OpenPicture)->trigger();
+    m_app.mainWindow().action(shell::Command::OpenPicture)->trigger();
     QCOMPARE(previewed, QSize(37, 21));
     QCOMPARE(previewedOther, QSize());
     QVERIFY(readOnlyShown);
@@ -158,7 +159,7 @@ void PictureViewerTest::dialogPreviewAndReadOnlyBox()
 
 void PictureViewerTest::viewerWindow()
 {
-    TfmShowPicture *viewer = m_program->pictures().viewer();
+    TfmShowPicture *viewer = m_app.program().pictures().viewer();
     QCOMPARE(viewer->windowTitle(), QStringLiteral("Просмотр рисунков"));
     QCOMPARE(viewer->size(), QSize(765, 359));
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -230,8 +231,8 @@ void PictureViewerTest::chosenFileShown()
     }
     QVERIFY2(found, qPrintable(within.name()));
     // The dialog keeps the folder and the name for the next time.
-    QCOMPARE(m_program->pictures().pictureDialog()->selectedFiles().value(0), path);
-    QCOMPARE(m_program->pictures().pictureDialog()->directory().absolutePath(), m_dir.path());
+    QCOMPARE(m_app.program().pictures().pictureDialog()->selectedFiles().value(0), path);
+    QCOMPARE(m_app.program().pictures().pictureDialog()->directory().absolutePath(), m_dir.path());
 }
 
 void PictureViewerTest::previousPictureStays_data()

@@ -4,7 +4,7 @@
 #include "shell/reportwindows.h"
 #include "ui/printertextchannel.h"
 
-#include "modalhelper.h"
+#include "modalanswers.h"
 
 #include <QDialog>
 #include <QFile>
@@ -38,6 +38,8 @@ struct PrintedRow
     double right = 0;
     QString text; // the words joined with blanks
 };
+
+using namespace testsupport;
 
 namespace {
 
@@ -89,6 +91,7 @@ private:
     static QString run(const QString &program, const QStringList &arguments);
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<testsupport::ModalAnswers> m_answers;
     std::unique_ptr<shell::TfmForm1> m_mainWindow;
     std::unique_ptr<shell::DocumentCommands> m_commands;
     QString m_pdf;
@@ -99,18 +102,21 @@ private:
 
 void PrintingTest::init()
 {
+    m_answers = std::make_unique<testsupport::ModalAnswers>();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     m_pdf = m_dir->filePath(QStringLiteral("report.pdf"));
     m_mainWindow = std::make_unique<shell::TfmForm1>();
     m_mainWindow->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_mainWindow.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(m_mainWindow.get(), testsupport::patienceMs));
     m_commands = std::make_unique<shell::DocumentCommands>(
         m_mainWindow->mdiArea(), m_mainWindow->reportWindows(), m_mainWindow.get());
 }
 
 void PrintingTest::cleanup()
 {
+    m_answers->check();
+    m_answers.reset();
     m_commands.reset();
     m_mainWindow.reset();
     m_dir.reset();
@@ -289,9 +295,9 @@ void PrintingTest::cancelledPrintDialogPrintsNothing()
     reportWindow(QStringLiteral("Окно №5. Расчет БНС."), {QStringLiteral("строка")});
     QList<QWidget *> shown;
     for (int round = 0; round < 2; ++round) {
-        whenModal([&shown](QWidget *modal) {
-            shown.append(modal);
-            static_cast<QDialog *>(modal)->reject();
+        whenModal(QStringLiteral("QPrintDialog"), [&shown](QDialog *dialog) {
+            shown.append(dialog);
+            dialog->reject();
         });
         m_commands->print();
         QVERIFY(!QApplication::activeModalWidget());

@@ -2,9 +2,12 @@
 #include "shell/reportwindow.h"
 #include "shell/reportwindows.h"
 
+#include "patience.h"
+
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+
 #include <QTest>
 
 #include <algorithm>
@@ -38,7 +41,7 @@ void WindowArrangementTest::init()
     m_window = std::make_unique<shell::TfmForm1>();
     m_window->resize(1000, 800);
     m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get(), testsupport::patienceMs));
 }
 
 void WindowArrangementTest::cleanup()

@@ -1,10 +1,9 @@
-#include "app/program.h"
 #include "shell/reportwindow.h"
 #include "shell/reportwindows.h"
 #include "statcontrol/batchdialog.h"
 #include "ui/radiogroup.h"
 
-#include "modalhelper.h"
+#include "programfixture.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -13,6 +12,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+
+using namespace testsupport;
 
 class AnalysedPeriodTest : public QObject
 {
@@ -30,35 +31,33 @@ private:
     // dialog. Returns the batch dialog's object name.
     QString runPeriod(int item, const std::function<void(QDialog *)> &batches);
 
-    std::unique_ptr<app::Program> m_program;
+    testsupport::ProgramFixture m_app;
 };
 
 void AnalysedPeriodTest::init()
 {
-    m_program = std::make_unique<app::Program>();
-    m_program->mainWindow().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&m_program->mainWindow()));
+    m_app.start();
 }
 
 void AnalysedPeriodTest::cleanup()
 {
-    m_program.reset();
+    m_app.finish();
 }
 
 QString AnalysedPeriodTest::runPeriod(int item, const std::function<void(QDialog *)> &batches)
 {
     QString shown;
-    whenDialog(QStringLiteral("TfmPeriod_Analiz1"), [&](QDialog *scheme) {
+    whenModal(QStringLiteral("TfmPeriod_Analiz1"), [&](QDialog *scheme) {
         scheme->findChild<ui::RadioGroup *>(QStringLiteral("rgCount_Party"))->button(item)->click();
         scheme->findChild<QLineEdit *>(QStringLiteral("edB"))->setText(QStringLiteral("20"));
-        whenModalMatches([scheme](QWidget *w) { return w != scheme; },
-                         [&](QWidget *w) {
-                             shown = w->objectName();
-                             batches(qobject_cast<QDialog *>(w));
-                         });
+        // Either scheme's batch data dialog, whose name tells which.
+        whenModal(QStringLiteral("statcontrol::TfmPeriod_analiz2"), [&](QDialog *batchDialog) {
+            shown = batchDialog->objectName();
+            batches(batchDialog);
+        });
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
-    m_program->mainWindow().action(ui::Command::AnalysedPeriod)->trigger();
+    m_app.mainWindow().action(ui::Command::AnalysedPeriod)->trigger();
     // Closing the batch dialog, by either button, closes the scheme dialog too.
     if (QApplication::activeModalWidget())
         qWarning("a dialog was left open: %s",
@@ -86,7 +85,7 @@ void AnalysedPeriodTest::theSchemeChoosesTheBatchDialog()
     QFETCH(QString, dialog);
     QFETCH(QStringList, samples);
     QFETCH(QString, level);
-    shell::ReportWindows &reports = m_program->mainWindow().reportWindows();
+    shell::ReportWindows &reports = m_app.mainWindow().reportWindows();
 
     // Close first: nothing computed, both dialogs gone.
     QCOMPARE(runPeriod(item, [](QDialog *batches) { batches->reject(); }), dialog);
