@@ -27,7 +27,6 @@ class MainWindowCommandsTest : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
-    void everyCommandIsOneAction_data();
     void everyCommandIsOneAction();
     void menusHoldTheirEntriesInOrder_data();
     void menusHoldTheirEntriesInOrder();
@@ -38,7 +37,7 @@ private Q_SLOTS:
     void closeEndsWithReportWindowsOpen();
 
 private:
-    QAction *findIn(QMenu *menu, const QString &name) const;
+    QList<QAction *> entriesOf(QMenu *menu) const;
     QStringList names(const QList<QAction *> &actions) const;
 
     std::unique_ptr<shell::TfmForm1> m_window;
@@ -61,17 +60,17 @@ void MainWindowCommandsTest::cleanup()
     m_window.reset();
 }
 
-QAction *MainWindowCommandsTest::findIn(QMenu *menu, const QString &name) const
+// The entries of a menu and of its submenus, submenus and separators left out.
+QList<QAction *> MainWindowCommandsTest::entriesOf(QMenu *menu) const
 {
+    QList<QAction *> entries;
     for (QAction *action : menu->actions()) {
-        if (action->objectName() == name)
-            return action;
-        if (action->menu()) {
-            if (QAction *inner = findIn(action->menu(), name))
-                return inner;
-        }
+        if (action->menu())
+            entries += entriesOf(action->menu());
+        else if (!action->isSeparator())
+            entries.append(action);
     }
-    return nullptr;
+    return entries;
 }
 
 QStringList MainWindowCommandsTest::names(const QList<QAction *> &actions) const
@@ -84,115 +83,60 @@ QStringList MainWindowCommandsTest::names(const QList<QAction *> &actions) const
     return result;
 }
 
-void MainWindowCommandsTest::everyCommandIsOneAction_data()
-{
-    QTest::addColumn<Command>("command");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("shortcut");
-    QTest::addColumn<QString>("button");       // toolbar button, or empty
-    QTest::addColumn<QString>("popupSubmenu"); // "" = not in the popups, "-" = top level
-    QTest::addColumn<QString>("popupName");
-    QTest::addColumn<QString>("popupCaption");
-
-    auto row = [](const char *name, Command command, const char *caption, const char *shortcut,
-                  const char *button, const char *submenu = "", const char *popupName = "",
-                  const char *popupCaption = "") {
-        QTest::newRow(name) << command << QString::fromLatin1(name) << QString::fromUtf8(caption)
-                            << QString::fromLatin1(shortcut) << QString::fromLatin1(button)
-                            << QString::fromLatin1(submenu) << QString::fromLatin1(popupName)
-                            << QString::fromUtf8(popupCaption);
-    };
-    row("N2", Command::OpenText, "Открыть текст...", "Ctrl+N", "abcToolbarButton1", "-", "N24",
-        "Открыть текст...");
-    row("N21", Command::OpenPicture, "Открыть графику...", "Ctrl+G", "abcToolbarButton2", "-",
-        "N25", "Открыть графику...");
-    row("N3", Command::Save, "Сохранить...", "Ctrl+S", "abcToolbarButton3");
-    row("N7", Command::Print, "Печать...", "Ctrl+P", "");
-    row("N9", Command::Close, "Закрыть", "", "");
-    row("N20", Command::Cascade, "Каскад", "", "");
-    row("N23", Command::Tile, "Мозаика", "", "");
-    row("N35", Command::NextWindow, "Следующее", "Ctrl+F1", "");
-    row("N36", Command::PreviousWindow, "Предыдущее", "Ctrl+F2", "");
-    row("N12", Command::NewMix, "Новый БНС...", "Ctrl+Alt+A", "abcToolbarButton4", "N28", "N5",
-        "Новый БНС...");
-    row("N18", Command::MixOptions, "Опции для расчета...", "", "", "N28", "N8",
-        "Опции для расчета...");
-    row("correct_Rb", Command::CorrectStrength, "по Ц/В и прочности бетона...", "Ctrl+Alt+B",
-        "abcToolbarButton5", "N30", "N37", "по Ц/В и прочности...");
-    row("correct_W_Zap", Command::CorrectAggregates, "по гранулометрии и влажности заполнителей...",
-        "Ctrl+Alt+C", "abcToolbarButton6", "N30", "N38", "по заполнителям...");
-    row("Period_analiz", Command::AnalysedPeriod, "Анализируемый период...", "Ctrl+Alt+D",
-        "abcToolbarButton7", "N33", "N31", "Анализируемый период...");
-    row("Period_Control", Command::ControlledPeriod, "Контролируемый период...", "Ctrl+Alt+E",
-        "abcToolbarButton8", "N33", "N39", "Контролируемый период...");
-    row("N15", Command::Help, "Помощь", "F1", "");
-    row("N17", Command::About, "О программе...", "", "");
-}
-
+// Whatever its entries are called, each command is one action: its main-menu entry, its
+// toolbar button, its shortcut and its popup entries all trigger it, and the popup entries are
+// enabled with it.
 void MainWindowCommandsTest::everyCommandIsOneAction()
 {
-    QFETCH(Command, command);
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    QFETCH(QString, shortcut);
-    QFETCH(QString, button);
-    QFETCH(QString, popupSubmenu);
-    QFETCH(QString, popupName);
-    QFETCH(QString, popupCaption);
-
-    QAction *action = m_window->action(command);
-    QCOMPARE(action->objectName(), name);
-    // The program offers the dialog commands; without it they are disabled.
-    if (!action->isEnabled())
-        m_window->offerCommand(command, [] {});
-    QCOMPARE(action->text(), caption);
-    QCOMPARE(action->shortcut(), QKeySequence(shortcut));
-    QCOMPARE(action->shortcut().toString(QKeySequence::NativeText), shortcut);
-
-    // The main menu holds this very action.
-    QList<QAction *> inMenus;
-    for (QAction *top : m_window->mainMenu()->actions())
-        if (QAction *found = findIn(top->menu(), name))
-            inMenus.append(found);
-    QCOMPARE(inMenus, QList<QAction *> {action});
-
-    QSignalSpy triggered(action, &QAction::triggered);
-    int expected = 0;
-    if (!button.isEmpty()) {
-        auto *tool = m_window->commandToolbar()->findChild<QToolButton *>(button);
-        QVERIFY(tool);
-        QCOMPARE(tool->defaultAction(), action);
-        QCOMPARE(tool->size(), QSize(23, 22));
-        QVERIFY(!action->icon().isNull());
-        QTest::mouseClick(tool, Qt::LeftButton);
-        QCOMPARE(triggered.size(), ++expected);
-    }
-    if (!shortcut.isEmpty() && command != Command::Close) {
-        QTest::keySequence(m_window.get(), QKeySequence(shortcut));
-        QCOMPARE(triggered.size(), ++expected);
-    }
-
-    // Each popup entry has its own name and caption, triggers the command's action and is
-    // enabled with it.
+    QList<QAction *> popupEntries;
     for (QMenu *popup : {m_window->popupMenu(), m_report->popupMenu()}) {
-        QVERIFY(popup);
-        QVERIFY(!findIn(popup, name));
-        if (popupSubmenu.isEmpty())
-            continue;
-        QMenu *holder
-            = popupSubmenu == QLatin1String("-") ? popup : popup->findChild<QMenu *>(popupSubmenu);
-        QVERIFY(holder);
-        QAction *entry = findIn(holder, popupName);
-        QVERIFY(entry && holder->actions().contains(entry));
-        QCOMPARE(entry->text(), popupCaption);
-        QCOMPARE(entry->isEnabled(), action->isEnabled());
-        action->setEnabled(!action->isEnabled());
-        QCOMPARE(entry->isEnabled(), action->isEnabled());
-        action->setEnabled(!action->isEnabled());
-        entry->trigger();
-        QCOMPARE(triggered.size(), ++expected);
+        for (QAction *entry : entriesOf(popup))
+            popupEntries.append(entry);
     }
+    int popupEntriesReached = 0;
+    for (int i = 0; i <= static_cast<int>(Command::About); ++i) {
+        const auto command = static_cast<Command>(i);
+        QAction *action = m_window->action(command);
+        QVERIFY(action);
+        // The program offers the dialog commands; without it they are disabled.
+        if (!action->isEnabled())
+            m_window->offerCommand(command, [] {});
+
+        qsizetype inMenus = 0;
+        for (QAction *top : m_window->mainMenu()->actions())
+            inMenus += entriesOf(top->menu()).count(action);
+        QCOMPARE(inMenus, 1);
+        QVERIFY(!popupEntries.contains(action));
+
+        QSignalSpy triggered(action, &QAction::triggered);
+        int expected = 0;
+        for (QToolButton *tool : m_window->commandToolbar()->findChildren<QToolButton *>()) {
+            if (tool->defaultAction() != action)
+                continue;
+            QCOMPARE(tool->size(), QSize(23, 22));
+            QVERIFY(!action->icon().isNull());
+            QTest::mouseClick(tool, Qt::LeftButton);
+            QCOMPARE(triggered.size(), ++expected);
+        }
+        if (!action->shortcut().isEmpty() && command != Command::Close) {
+            QTest::keySequence(m_window.get(), action->shortcut());
+            QCOMPARE(triggered.size(), ++expected);
+        }
+        for (QAction *entry : popupEntries) {
+            const qsizetype before = triggered.size();
+            entry->trigger();
+            if (triggered.size() == before)
+                continue;
+            ++popupEntriesReached;
+            QCOMPARE(entry->isEnabled(), action->isEnabled());
+            action->setEnabled(false);
+            QVERIFY(!entry->isEnabled());
+            action->setEnabled(true);
+            QVERIFY(entry->isEnabled());
+        }
+    }
+    // Every popup entry reaches a command.
+    QCOMPARE(popupEntriesReached, popupEntries.size());
 }
 
 void MainWindowCommandsTest::menusHoldTheirEntriesInOrder_data()
