@@ -88,6 +88,12 @@ private:
 
     QTemporaryDir m_dir;
     QString m_previousDir;
+    mixdesign::TfmOptions *optionsDialog() const
+    {
+        return m_program->mainWindow().findChild<mixdesign::TfmOptions *>(
+            QStringLiteral("TfmOptions"));
+    }
+
     std::unique_ptr<app::Program> m_program;
 };
 
@@ -118,7 +124,7 @@ void OptionsDialogTest::showOptions(const std::function<void(QDialog *)> &act)
     m_program->mixDesign().showOptionsDialog();
     QVERIFY(*answered);
     QVERIFY(!watchdog.fired());
-    QVERIFY(!m_program->mixDesign().optionsDialog()->isVisible());
+    QVERIFY(!optionsDialog()->isVisible());
 }
 
 bool OptionsDialogTest::calculateAnsweringFrost()
@@ -137,10 +143,10 @@ bool OptionsDialogTest::calculateAnsweringFrost()
 
 void OptionsDialogTest::startsWithTheBuiltInOptions()
 {
-    mixdesign::TfmOptions *dialog = m_program->mixDesign().optionsDialog();
+    mixdesign::TfmOptions *dialog = optionsDialog();
     QCOMPARE(dialog->objectName(), QStringLiteral("TfmOptions"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Опции для расчета БНС"));
-    QCOMPARE(dialog->helpContext(), 21);
+    QCOMPARE(dialog->helpContext(), ui::HelpContext::MixDesignOptions);
 
     const QStringList yesNo = {QStringLiteral("да"), QStringLiteral("нет")};
     const struct
@@ -226,7 +232,7 @@ void OptionsDialogTest::buttonsCloseWithTheirResults()
         else
             dialog->findChild<QPushButton *>(how)->click();
     });
-    QCOMPARE(m_program->mixDesign().optionsDialog()->exec(), result);
+    QCOMPARE(optionsDialog()->exec(), result);
     QCOMPARE(m_program->mixDesign().state().options.rgArmatyra, 0);
 }
 

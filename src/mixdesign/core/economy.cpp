@@ -188,7 +188,7 @@ std::optional<double> superplasticiserFactor(bool slump, double v, double cement
     return std::nullopt;
 }
 
-std::optional<common::Failure> acceptEconomy(MixDesignState &state, Prompter &prompter)
+std::optional<common::Failure> acceptEconomy(MixDesignState &state, MixDesignPrompter &prompter)
 {
     const int choice = state.economy.rgEconomy;
     MeasureForm &m = state.measure;

@@ -2,7 +2,7 @@
 
 #include "common/failure.h"
 #include "mixdesign/core/forms.h"
-#include "mixdesign/core/prompter.h"
+#include "mixdesign/core/mixdesignprompter.h"
 
 #include <optional>
 
@@ -34,7 +34,7 @@ std::optional<double> superplasticiserFactor(bool slump, double workability, dou
 // refused (the returned failure carries its message); any other measure shows TVubor_Econ on
 // its page through the prompter. In every case the measure dialog's modal result tells the
 // calculation whether the selection was accepted (anything but Close) or cancelled.
-std::optional<common::Failure> acceptEconomy(MixDesignState &state, Prompter &prompter);
+std::optional<common::Failure> acceptEconomy(MixDesignState &state, MixDesignPrompter &prompter);
 
 // TVubor_Econ becoming active: it starts from the mix as the calculation handed it over.
 void activateMeasure(MixDesignState &state);
