@@ -30,7 +30,7 @@ void applyCementSaving(MixDesignState &state, MixDesignPrompter &prompter)
         throw common::StepError(Kind::Cancelled, "Окно \"Технологические приемы для экономии "
                                                  "цемента\" закрыто без выбора.");
     const int choice = state.economy.rgEconomy;
-    if (choice >= 1 && choice <= 6 && state.measure.modalResult == ModalResult::Close)
+    if (isMeasure(choice) && state.measure.modalResult == ModalResult::Close)
         throw common::StepError(Kind::Cancelled, "Технологический прием для экономии цемента не "
                                                  "принят.");
     state.work.WCRatio = state.measure.WCRatio;
