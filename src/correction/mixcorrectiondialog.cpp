@@ -6,7 +6,6 @@
 
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 

@@ -4,7 +4,6 @@
 #include "mixdesign/dialogmixdesignprompter.h"
 #include "ui/dialogparts.h"
 
-#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 

@@ -5,7 +5,6 @@
 #include "ui/dialogparts.h"
 #include "ui/fixedtabwidget.h"
 
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>

@@ -6,7 +6,6 @@
 #include "ui/radiogroup.h"
 
 #include <QFormLayout>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
