@@ -2,7 +2,6 @@
 #include "shell/reportwindow.h"
 #include "shell/reportwindows.h"
 #include "statcontrol/batchdialog.h"
-#include "ui/radiogroup.h"
 
 #include "modalhelper.h"
 
@@ -49,7 +48,7 @@ QString AnalysedPeriodTest::runPeriod(int item, const std::function<void(QDialog
 {
     QString shown;
     whenDialog(QStringLiteral("TfmPeriod_Analiz1"), [&](QDialog *scheme) {
-        scheme->findChild<ui::RadioGroup *>(QStringLiteral("rgCount_Party"))->button(item)->click();
+        scheme->findChild<QRadioButton *>(QStringLiteral("rgCount_Party_%1").arg(item))->click();
         scheme->findChild<QLineEdit *>(QStringLiteral("edB"))->setText(QStringLiteral("20"));
         whenModalMatches([scheme](QWidget *w) { return w != scheme; },
                          [&](QWidget *w) {
