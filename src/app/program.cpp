@@ -69,7 +69,7 @@ void Program::offerShellCommands()
 // "Помощь" always opens the contents: the main window's help context goes to 0 first.
 void Program::showHelpContents()
 {
-    m_mainWindow.setHelpContext(0);
+    m_mainWindow.setHelpContext(ui::HelpContext::Contents);
     m_help->showContents();
 }
 

@@ -36,10 +36,7 @@ public:
 
     shell::TfmForm1 &mainWindow() { return m_mainWindow; }
     mixdesign::MixDesignDialogs &mixDesign() { return m_mixDesign; }
-    shell::TfmAbout &about() { return *m_about; }
-    shell::DocumentCommands &documents() { return m_documents; }
     shell::PictureCommands &pictures() { return m_pictures; }
-    shell::HelpViewer &help() { return *m_help; }
     // The splash while it is up; null once it has closed or when it was not shown.
     shell::TabcsfSplash *splash() const { return m_splash; }
 

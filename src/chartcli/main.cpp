@@ -7,6 +7,7 @@
 #include "common/prompter.h"
 #include "common/wholefile.h"
 #include "statcontrol/chartdrawing.h"
+#include "statcontrol/core/formfields.h"
 
 #include <QApplication>
 #include <QFile>

@@ -3,7 +3,7 @@
 #include "cli/controls.h"
 #include "mixdesign/core/calculation.h"
 #include "mixdesign/core/formfields.h"
-#include "mixdesign/core/immediateprompter.h"
+#include "mixdesign/core/immediatemixdesignprompter.h"
 #include "mixdesign/core/optionsfile.h"
 
 #include <algorithm>
@@ -24,7 +24,7 @@ std::optional<common::Report> runBns(const Arguments &args, std::ostream &errors
     if (!set)
         return std::nullopt;
 
-    mixdesign::ImmediatePrompter prompter(
+    mixdesign::ImmediateMixDesignPrompter prompter(
         state, [&errors](const std::string &text) { errors << text << '\n'; });
     // Teconomy fills the cement grade of the measure dialog in from the input dialog before
     // it is shown; a grade given for it is what the user types over that.

@@ -2,6 +2,7 @@
 
 #include "cli/controls.h"
 #include "statcontrol/core/analysedperiod.h"
+#include "statcontrol/core/formfields.h"
 
 #include <algorithm>
 

@@ -41,7 +41,6 @@ class StepError : public std::runtime_error
 {
 public:
     StepError(Failure::Kind kind, const std::string &message);
-    Failure::Kind kind() const { return m_kind; }
     Failure failure() const { return {m_kind, what()}; }
 
 private:

@@ -1,6 +1,6 @@
 #include "correction/correctiondialogs.h"
 
-#include "correction/correctiondialog.h"
+#include "correction/mixcorrectiondialog.h"
 
 namespace correction {
 

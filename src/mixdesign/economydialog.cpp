@@ -10,44 +10,28 @@
 
 namespace mixdesign {
 
-Teconomy::Teconomy(MixDesignState &state, Prompter &prompter, QWidget *parent)
-    : ModalDialog(parent)
-    , m_state(state)
-    , m_prompter(prompter)
-    , rgEconomy(new ui::RadioGroup(
-          QStringLiteral("rgEconomy"), QStringLiteral("Предлагаемые решения"),
-          {QStringLiteral("нет нужного решения"),
-           QStringLiteral("увеличение марки цемента (при отсутствии ограничений по F и W)"),
-           QStringLiteral("увеличение проектного возраста бетона (90, 180 суток))"),
-           QStringLiteral("введение воздухововлекающей добавки (при нормировании F)"),
-           QStringLiteral("введение золы-унос"), QStringLiteral("введение суперпластификатора"),
-           QStringLiteral("введение пластификатора")},
-          this))
-    , BitBtn1(ui::makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("OK")))
-    , BitBtn2(ui::makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("&Close")))
+Teconomy::Teconomy(MixDesignState &state, MixDesignPrompter &prompter, QWidget *parent)
+    : ModalDialog(fieldsOf(state.economy), parent)
 {
     setObjectName(QStringLiteral("Teconomy"));
     setWindowTitle(QStringLiteral("Технологические приемы для экономии цемента"));
-    setHelpContext(22);
+    setHelpContext(ui::HelpContext::MixDesign);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(rgEconomy);
-    layout->addLayout(ui::buttonRow(BitBtn1, BitBtn2));
-
-    setOkButton(BitBtn1);
-    connect(BitBtn1, &QPushButton::clicked, this, &Teconomy::BitBtn1Click);
-    connectCloseButton(BitBtn2);
-    bindForm(fieldsOf(m_state.economy));
-}
-
-void Teconomy::BitBtn1Click()
-{
-    saveToForm();
+    layout->addWidget(addRadioGroup(
+        "rgEconomy", QStringLiteral("Предлагаемые решения"),
+        {QStringLiteral("нет нужного решения"),
+         QStringLiteral("увеличение марки цемента (при отсутствии ограничений по F и W)"),
+         QStringLiteral("увеличение проектного возраста бетона (90, 180 суток))"),
+         QStringLiteral("введение воздухововлекающей добавки (при нормировании F)"),
+         QStringLiteral("введение золы-унос"), QStringLiteral("введение суперпластификатора"),
+         QStringLiteral("введение пластификатора")}));
     // A refusal cancels the selection (the measure dialog's result says so); the dialog itself
     // closes with OK all the same.
-    if (const auto refusal = acceptEconomy(m_state, m_prompter))
-        ui::showFailure(this, *refusal);
-    done(Ok);
+    QPushButton *ok
+        = addOkButton("BitBtn1", [&state, &prompter] { return acceptEconomy(state, prompter); });
+    layout->addLayout(ui::buttonRow(ok, addCloseButton("BitBtn2")));
+    requireEveryField();
 }
 
 } // namespace mixdesign

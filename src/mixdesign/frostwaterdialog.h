@@ -4,8 +4,8 @@
 #include "mixdesign/core/frostwater.h"
 #include "ui/modaldialog.h"
 
-class QLineEdit;
-class QPushButton;
+#include <array>
+
 class QTabWidget;
 
 namespace mixdesign {
@@ -24,20 +24,9 @@ public:
     ModalResult showPage(GradePage page);
 
 private:
-    void acceptGradeOf(GradePage page);
-    void followPage(int index);
-
-    FrostWaterForm &m_form;
-
     QTabWidget *FW;
-    QWidget *F;
-    QWidget *W;
-    QLineEdit *edMarka_F;
-    QLineEdit *edW;
-    QPushButton *BitBtn1;
-    QPushButton *BitBtn2;
-    QPushButton *BitBtn3;
-    QPushButton *BitBtn4;
+    // The OK of each page, in page order.
+    std::array<QPushButton *, 2> m_pageOk {};
 };
 
 } // namespace mixdesign

@@ -3,14 +3,10 @@
 #include "mixdesign/core/forms.h"
 #include "ui/modaldialog.h"
 
-#include <array>
-
-class QLineEdit;
-class QPushButton;
+#include <vector>
 
 namespace ui {
 class FixedTabWidget;
-struct EditPageNames;
 } // namespace ui
 
 namespace mixdesign {
@@ -31,47 +27,14 @@ protected:
     void activated() override;
 
 private:
-    // A page's controls.
-    struct PageBinding
-    {
-        const ui::EditPageNames &names;
-        QWidget *TVubor_Econ::*sheet;
-        QLineEdit *TVubor_Econ::*edit;
-        QPushButton *TVubor_Econ::*ok;
-        QPushButton *TVubor_Econ::*close;
-    };
-    static const std::array<PageBinding, 6> s_pages;
-
-    void acceptClick();
+    Outcome acceptClick();
     void showChosenPage();
 
     MixDesignState &m_state;
 
     ui::FixedTabWidget *page;
-    QWidget *marka_cem;
-    QWidget *concr_age;
-    QWidget *air_addit;
-    QWidget *ash;
-    QWidget *superplast;
-    QWidget *plast;
-    QLineEdit *edMarka_C;
-    QLineEdit *edAge;
-    QLineEdit *edAir;
-    QLineEdit *edAsh;
-    QLineEdit *edSuperplast;
-    QLineEdit *edPlast;
-    QPushButton *bbMarka_C;
-    QPushButton *bbAge;
-    QPushButton *bbAir_Entr;
-    QPushButton *bbAsh;
-    QPushButton *bbSuperPlast;
-    QPushButton *bbPlastif;
-    QPushButton *BitBtn2;
-    QPushButton *BitBtn4;
-    QPushButton *BitBtn6;
-    QPushButton *BitBtn8;
-    QPushButton *BitBtn10;
-    QPushButton *BitBtn12;
+    // The OK of each page, in page order.
+    std::vector<QPushButton *> m_pageOk;
 };
 
 } // namespace mixdesign

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "mixdesign/core/forms.h"
-#include "mixdesign/dialogprompter.h"
+#include "mixdesign/dialogmixdesignprompter.h"
 #include "ui/subsystemhost.h"
 
 namespace mixdesign {
@@ -26,12 +26,6 @@ public:
     MixDesignDialogs &operator=(const MixDesignDialogs &) = delete;
 
     MixDesignState &state() { return m_state; }
-    TfmOptions *optionsDialog() const { return m_options; }
-    TfmBNS *inputDialog() const { return m_input; }
-    TF_W *frostWaterDialog() const { return m_frostWater; }
-    Teconomy *economyDialog() const { return m_economy; }
-    TVubor_Econ *measureDialog() const { return m_measure; }
-    TfmTVO *steamCuringDialog() const { return m_steamCuring; }
 
     // "Новый БНС..." and "Опции для расчета...".
     void offerCommands(const ui::SubsystemHost &host);
@@ -42,7 +36,7 @@ private:
     void connectPrompter();
 
     MixDesignState m_state;
-    DialogPrompter m_prompter;
+    DialogMixDesignPrompter m_prompter;
     TfmOptions *m_options;
     TfmBNS *m_input;
     TF_W *m_frostWater;

@@ -3,13 +3,6 @@
 #include "mixdesign/core/forms.h"
 #include "ui/modaldialog.h"
 
-class QLineEdit;
-class QPushButton;
-
-namespace ui {
-class RadioGroup;
-}
-
 namespace mixdesign {
 
 // TfmOptions: the design options of the mix design. Each showing takes the saved options from
@@ -26,23 +19,11 @@ protected:
     void activated() override;
 
 private:
-    void BitBtn3Click();
+    ui::RadioGroup *yesNoGroup(const char *name, const char *caption);
+    // A true density: one digit, the comma and two digits.
+    QLineEdit *densityEdit(const char *name, const char *mask);
 
     OptionsForm &m_form;
-
-    ui::RadioGroup *rgWaterproof;
-    ui::RadioGroup *rgFrost;
-    ui::RadioGroup *rgArmatyra;
-    ui::RadioGroup *rgProparka;
-    ui::RadioGroup *rgEconomy;
-    ui::RadioGroup *rgZapolnitel;
-    QLineEdit *edPlotnostC;
-    QLineEdit *edPlotnostP;
-    QLineEdit *edPlotnostSC;
-    QLineEdit *edTemperatyr;
-    QPushButton *BitBtn1;
-    QPushButton *BitBtn2;
-    QPushButton *BitBtn3;
 };
 
 } // namespace mixdesign

@@ -3,13 +3,6 @@
 #include "mixdesign/core/forms.h"
 #include "ui/modaldialog.h"
 
-class QLineEdit;
-class QPushButton;
-
-namespace ui {
-class RadioGroup;
-}
-
 namespace mixdesign {
 
 // TfmTVO: the steam-curing regime, the cement kind and the accelerator; its OK computes the
@@ -21,19 +14,6 @@ class TfmTVO : public ui::ModalDialog
 
 public:
     TfmTVO(SteamCuringForm &form, WorkingValues &work, QWidget *parent = nullptr);
-
-private:
-    void BitBtn1Click();
-
-    SteamCuringForm &m_form;
-    WorkingValues &m_work;
-
-    ui::RadioGroup *rgYskoriteli;
-    ui::RadioGroup *rgVid_Cem;
-    QLineEdit *edT_prop;
-    QLineEdit *edT_vuderz;
-    QPushButton *BitBtn1;
-    QPushButton *BitBtn2;
 };
 
 } // namespace mixdesign

@@ -4,10 +4,8 @@
 #include "ui/rotatinglabel.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 namespace shell {
@@ -40,12 +38,13 @@ int addText(QWidget *parent, const QString &text, int left, int top, int width, 
 TfmAbout::TfmAbout(QWidget *parent)
     : ModalDialog(parent)
     , abcRotLabel1(new ui::RotatingLabel(QStringLiteral("ЛОВИЗ"), this))
-    , BitBtn1(new QPushButton(QStringLiteral("OK"), this))
+    , BitBtn1(addOkButton("BitBtn1", [] { return Outcome(); }))
     , Timer1(new QTimer(this))
 {
     setObjectName(QStringLiteral("TfmAbout"));
     setWindowTitle(QStringLiteral("О програме "));
     setFixedSize(clientWidth, clientHeight);
+    setPlacement(Placement::CentredOnScreen);
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
@@ -63,10 +62,7 @@ TfmAbout::TfmAbout(QWidget *parent)
     abcRotLabel1->move(margin, clientHeight - margin - abcRotLabel1->height());
     addTexts();
 
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(clientWidth - margin - 90, clientHeight - margin - 30, 90, 30);
-    setOkButton(BitBtn1);
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { done(Ok); });
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(TickMs);
@@ -106,13 +102,6 @@ void TfmAbout::addTexts()
 void TfmAbout::Timer1Timer()
 {
     abcRotLabel1->setAngle((abcRotLabel1->angle() + StepDegrees) % 360);
-}
-
-void TfmAbout::showEvent(QShowEvent *event)
-{
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
-    ModalDialog::showEvent(event);
 }
 
 } // namespace shell

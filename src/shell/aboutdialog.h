@@ -24,13 +24,8 @@ public:
 
     explicit TfmAbout(QWidget *parent = nullptr);
 
-    ui::RotatingLabel *rotatingLabel() const { return abcRotLabel1; }
-
     // One tick of Timer1: the label turns one step further.
     void Timer1Timer();
-
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private:
     void addTexts();

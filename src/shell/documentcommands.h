@@ -52,7 +52,6 @@ public:
     // A caption made fit to be a file name.
     static QString fileNameFromCaption(const QString &caption);
 
-    QFileDialog *openDialog() const { return OpenDialog1; }
     QFileDialog *saveDialog() const { return SaveDialog1; }
 
 private:

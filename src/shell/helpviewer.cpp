@@ -22,17 +22,19 @@ namespace shell {
 
 namespace {
 
-// The pages by help context number.
-const std::map<int, QString> &contextPages()
+using ui::HelpContext;
+
+// The pages by help context.
+const std::map<HelpContext, QString> &contextPages()
 {
-    static const std::map<int, QString> pages {
-        {1, QStringLiteral("mainwindow.html")},
-        {21, QStringLiteral("options.html")},
-        {22, QStringLiteral("mixdesign.html")},
-        {31, QStringLiteral("correction_strength.html")},
-        {32, QStringLiteral("correction_aggregates.html")},
-        {41, QStringLiteral("analysed_period.html")},
-        {42, QStringLiteral("controlled_period.html")},
+    static const std::map<HelpContext, QString> pages {
+        {HelpContext::MainWindow, QStringLiteral("mainwindow.html")},
+        {HelpContext::MixDesignOptions, QStringLiteral("options.html")},
+        {HelpContext::MixDesign, QStringLiteral("mixdesign.html")},
+        {HelpContext::CorrectionByStrength, QStringLiteral("correction_strength.html")},
+        {HelpContext::CorrectionByAggregates, QStringLiteral("correction_aggregates.html")},
+        {HelpContext::AnalysedPeriod, QStringLiteral("analysed_period.html")},
+        {HelpContext::ControlledPeriod, QStringLiteral("controlled_period.html")},
     };
     return pages;
 }
@@ -104,7 +106,7 @@ void HelpViewer::showContents()
     showPage(contentsPage());
 }
 
-void HelpViewer::showContext(int context)
+void HelpViewer::showContext(ui::HelpContext context)
 {
     showPage(pageOfContext(context));
 }
@@ -114,7 +116,7 @@ QUrl HelpViewer::contentsPage()
     return helpPage(QStringLiteral("index.html"));
 }
 
-QUrl HelpViewer::pageOfContext(int context)
+QUrl HelpViewer::pageOfContext(ui::HelpContext context)
 {
     const auto found = contextPages().find(context);
     return found == contextPages().end() ? contentsPage() : helpPage(found->second);

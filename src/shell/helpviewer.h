@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/helpcontext.h"
+
 #include <QUrl>
 #include <QWidget>
 
@@ -20,9 +22,7 @@ public:
     explicit HelpViewer(QWidget *parent = nullptr);
 
     static QUrl contentsPage();
-    static QUrl pageOfContext(int context);
-
-    QTextBrowser *browser() const { return m_browser; }
+    static QUrl pageOfContext(ui::HelpContext context);
 
     // Makes F1 in every dialog of the program (every ui::ModalDialog under `root`, such as the
     // main window that parents them all) open that dialog's page. Call it once all dialogs
@@ -32,9 +32,9 @@ public:
 public Q_SLOTS:
     // "Помощь" (F1 in the main window).
     void showContents();
-    // The page of a help context number; an unknown number (and 0) gives the contents. F1 in a
-    // dialog: connect ui::ModalDialog::helpRequested here.
-    void showContext(int context);
+    // The page of a help context; one without a page of its own (and the contents' 0) gives
+    // the contents. F1 in a dialog: connect ui::ModalDialog::helpRequested here.
+    void showContext(ui::HelpContext context);
 
 private:
     void showPage(const QUrl &page);

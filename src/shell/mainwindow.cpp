@@ -4,7 +4,7 @@
 #include "shell/programpicture.h"
 #include "shell/reportwindows.h"
 #include "shell/windowarrangement.h"
-#include "ui/mdibackground.h"
+#include "ui/gradientmdiarea.h"
 #include "ui/menutoolbar.h"
 #include "ui/titlebarstyle.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/commands.h"
+#include "ui/helpcontext.h"
 
 #include <QMainWindow>
 
@@ -43,16 +44,15 @@ public:
     // Activates the main window and gives the keyboard to the current report window (or to
     // the free area when there is none).
     void takeKeyboardBack();
-    const CommandActions &commandActions() const { return *m_commands; }
 
     QMenuBar *mainMenu() const { return MainMenu1; }
     QToolBar *menuToolbar() const { return abcMenuToolbar1; }
     QToolBar *commandToolbar() const { return abcToolbar1; }
     QMenu *popupMenu() const { return PopupMenu1; }
 
-    // The help context number: 1 at start-up.
-    int helpContext() const { return m_helpContext; }
-    void setHelpContext(int context) { m_helpContext = context; }
+    // The help context: the main window's at start-up.
+    ui::HelpContext helpContext() const { return m_helpContext; }
+    void setHelpContext(ui::HelpContext context) { m_helpContext = context; }
 
     // No menu of docks and toolbars to hide them.
     QMenu *createPopupMenu() override;
@@ -73,7 +73,7 @@ private:
     QToolBar *abcMenuToolbar1 = nullptr;
     QToolBar *abcToolbar1 = nullptr;
     QMenu *PopupMenu1 = nullptr;
-    int m_helpContext = 1;
+    ui::HelpContext m_helpContext = ui::HelpContext::MainWindow;
 };
 
 } // namespace shell

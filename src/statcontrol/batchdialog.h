@@ -3,7 +3,6 @@
 #include "statcontrol/core/analysedperiod.h"
 #include "ui/modaldialog.h"
 
-class QPushButton;
 class QTabWidget;
 
 namespace statcontrol {
@@ -26,8 +25,8 @@ protected:
     void activated() override;
 
 private:
-    QWidget *batchSheet(int batch);
-    void BitBtn1Click();
+    QWidget *batchSheet(int batch, QList<QLineEdit *> &samples);
+    Outcome BitBtn1Click();
 
     const Scheme &m_scheme;
     BatchForm &m_form;
@@ -35,8 +34,6 @@ private:
     common::ReportSink m_reports;
 
     QTabWidget *page;
-    QPushButton *BitBtn1;
-    QPushButton *BitBtn2;
 };
 
 } // namespace statcontrol

@@ -6,7 +6,6 @@
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace statcontrol {
 
@@ -26,8 +25,6 @@ public:
 private:
     QLabel *Label1;
     QLineEdit *edRi;
-    QPushButton *BitBtn1;
-    QPushButton *BitBtn2;
 };
 
 } // namespace statcontrol

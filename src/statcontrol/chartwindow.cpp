@@ -5,13 +5,12 @@
 #include "statcontrol/chartpicture.h"
 #include "ui/dialogparts.h"
 #include "ui/filetypes.h"
+#include "ui/textconvert.h"
 
-#include <QApplication>
 #include <QChartView>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -48,7 +47,7 @@ TfmPeriod_Control2::TfmPeriod_Control2(const ControlForm &form, TfmPeriod_Contro
     setObjectName(QStringLiteral("TfmPeriod_Control2"));
     setWindowTitle(
         QStringLiteral("Проводится стат. контроль прочности бетона. Контролируемый период"));
-    setHelpContext(42);
+    setHelpContext(ui::HelpContext::ControlledPeriod);
     setResizable(true);
     m_prompter.setAsker([prompt](const std::string &text) { return prompt->ask(text); });
     m_view->setObjectName(QStringLiteral("Chart1"));
@@ -61,7 +60,7 @@ TfmPeriod_Control2::TfmPeriod_Control2(const ControlForm &form, TfmPeriod_Contro
     resize(720, 520);
 
     setOkButton(BitBtn1);
-    connect(BitBtn1, &QPushButton::clicked, this, &TfmPeriod_Control2::BitBtn1Click);
+    connectHandler(BitBtn1, [this] { return BitBtn1Click(); });
     connectCloseButton(BitBtn2);
 }
 
@@ -87,20 +86,21 @@ QByteArray TfmPeriod_Control2::metafile() const
                         chartItem->size().toSize(), PictureFormat::Emf);
 }
 
-void TfmPeriod_Control2::BitBtn1Click()
+ui::ModalDialog::Outcome TfmPeriod_Control2::BitBtn1Click()
 {
     // The offered name, in the current folder, at every showing.
     SavePictureDialog1->selectFile(QDir::current().filePath(QStringLiteral("mychart.wmf")));
-    if (SavePictureDialog1->exec() == QDialog::Accepted) {
-        const QString path = SavePictureDialog1->selectedFiles().value(0);
-        if (const auto reason = common::writeWholeFile(QFile::encodeName(path).toStdString(),
-                                                       metafile().toStdString())) {
-            QMessageBox::warning(this, QApplication::applicationName(),
-                                 QStringLiteral("Не удалось сохранить рисунок в файл %1: %2.")
-                                     .arg(path, QString::fromLocal8Bit(reason->c_str())));
-        }
-    }
-    done(Ok);
+    if (SavePictureDialog1->exec() != QDialog::Accepted)
+        return {};
+    const QString path = SavePictureDialog1->selectedFiles().value(0);
+    const auto reason
+        = common::writeWholeFile(QFile::encodeName(path).toStdString(), metafile().toStdString());
+    if (!reason)
+        return {};
+    return Outcome(
+        common::Failure {common::Failure::Kind::Io,
+                         ui::fromQt(QStringLiteral("Не удалось сохранить рисунок в файл %1: %2.")
+                                        .arg(path, QString::fromLocal8Bit(reason->c_str())))});
 }
 
 } // namespace statcontrol

@@ -37,7 +37,7 @@ protected:
 
 private:
     void fill();
-    void BitBtn1Click();
+    Outcome BitBtn1Click();
 
     const ControlForm &m_form;
     ui::DialogPrompter m_prompter;

@@ -1,14 +1,7 @@
 #pragma once
 
-#include "statcontrol/core/controlchart.h"
+#include "statcontrol/core/forms.h"
 #include "ui/modaldialog.h"
-
-class QLineEdit;
-class QPushButton;
-
-namespace ui {
-class UpDown;
-}
 
 namespace statcontrol {
 
@@ -24,22 +17,6 @@ class TfmPeriod_Control1 : public ui::ModalDialog
 public:
     TfmPeriod_Control1(ControlForm &form, TfmPeriod_Control2 *chartWindow,
                        QWidget *parent = nullptr);
-
-private:
-    void BitBtn1Click();
-
-    ControlForm &m_form;
-    TfmPeriod_Control2 *m_chartWindow;
-
-    QLineEdit *edRy;
-    QLineEdit *edCountParty;
-    ui::UpDown *UpDown1;
-    QLineEdit *edRpr1;
-    QLineEdit *edRpr2;
-    QLineEdit *edRcor1;
-    QLineEdit *edRcor2;
-    QPushButton *BitBtn1;
-    QPushButton *BitBtn2;
 };
 
 } // namespace statcontrol

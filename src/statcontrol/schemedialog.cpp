@@ -1,12 +1,11 @@
 #include "statcontrol/schemedialog.h"
 
 #include "statcontrol/batchdialog.h"
+#include "statcontrol/core/formfields.h"
 #include "ui/dialogparts.h"
-#include "ui/maskededit.h"
 #include "ui/radiogroup.h"
 
 #include <QFormLayout>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -14,41 +13,31 @@ namespace statcontrol {
 
 TfmPeriod_Analiz1::TfmPeriod_Analiz1(SchemeForm &form, TfmPeriod_analiz2 *fiveBySixDialog,
                                      TfmPeriod_analiz2 *tenByThreeDialog, QWidget *parent)
-    : ModalDialog(parent)
+    : ModalDialog(fieldsOf(form), parent)
     , m_form(form)
     , m_fiveBySix(fiveBySixDialog)
     , m_tenByThree(tenByThreeDialog)
-    , rgCount_Party(new ui::RadioGroup(QStringLiteral("rgCount_Party"),
-                                       QStringLiteral("Выберите количество партий в "
-                                                      "анализируемом периоде"),
-                                       {QStringLiteral("5 партий (по 6 выборок в каждой)"),
-                                        QStringLiteral("10 партий (по 3 выборки в каждой)")},
-                                       this))
-    , edB(ui::makeEdit(this, QStringLiteral("edB")))
-    , BitBtn1(ui::makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("OK")))
-    , BitBtn2(ui::makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("&Close")))
 {
     setObjectName(QStringLiteral("TfmPeriod_Analiz1"));
     setWindowTitle(
         QStringLiteral("Проводится стат. контроль прочности бетона. Анализируемый период."));
-    setHelpContext(41);
+    setHelpContext(ui::HelpContext::AnalysedPeriod);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(rgCount_Party);
-    layout->addLayout(ui::editRows({{"Заданная прочность бетона, МПа:", edB}}));
-    layout->addLayout(ui::buttonRow(BitBtn1, BitBtn2));
-
-    setOkButton(BitBtn1);
-    connect(BitBtn1, &QPushButton::clicked, this, &TfmPeriod_Analiz1::BitBtn1Click);
-    connectCloseButton(BitBtn2);
-    bindForm(fieldsOf(m_form));
+    layout->addWidget(addRadioGroup(
+        "rgCount_Party", QStringLiteral("Выберите количество партий в анализируемом периоде"),
+        {QStringLiteral("5 партий (по 6 выборок в каждой)"),
+         QStringLiteral("10 партий (по 3 выборки в каждой)")}));
+    layout->addLayout(ui::editRows({{"Заданная прочность бетона, МПа:", addEdit("edB")}}));
+    QPushButton *ok = addOkButton("BitBtn1", [this] { return BitBtn1Click(); });
+    layout->addLayout(ui::buttonRow(ok, addCloseButton("BitBtn2")));
+    requireEveryField();
 }
 
-void TfmPeriod_Analiz1::BitBtn1Click()
+ui::ModalDialog::Outcome TfmPeriod_Analiz1::BitBtn1Click()
 {
-    saveToForm();
-    (m_form.rgCount_Party == 1 ? m_tenByThree : m_fiveBySix)->exec();
-    done(Ok);
+    (&schemeOf(m_form) == &tenByThree ? m_tenByThree : m_fiveBySix)->exec();
+    return {};
 }
 
 } // namespace statcontrol

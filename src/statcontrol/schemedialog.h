@@ -1,14 +1,7 @@
 #pragma once
 
-#include "statcontrol/core/analysedperiod.h"
+#include "statcontrol/core/forms.h"
 #include "ui/modaldialog.h"
-
-class QLineEdit;
-class QPushButton;
-
-namespace ui {
-class RadioGroup;
-}
 
 namespace statcontrol {
 
@@ -26,16 +19,11 @@ public:
                       TfmPeriod_analiz2 *tenByThreeDialog, QWidget *parent = nullptr);
 
 private:
-    void BitBtn1Click();
+    Outcome BitBtn1Click();
 
     SchemeForm &m_form;
     TfmPeriod_analiz2 *m_fiveBySix;
     TfmPeriod_analiz2 *m_tenByThree;
-
-    ui::RadioGroup *rgCount_Party;
-    QLineEdit *edB;
-    QPushButton *BitBtn1;
-    QPushButton *BitBtn2;
 };
 
 } // namespace statcontrol

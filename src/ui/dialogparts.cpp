@@ -1,7 +1,5 @@
 #include "ui/dialogparts.h"
 
-#include "ui/maskededit.h"
-#include "ui/modaldialog.h"
 #include "ui/textconvert.h"
 
 #include <QApplication>
@@ -48,22 +46,21 @@ QGroupBox *editGroup(QWidget *parent, const QString &caption,
     return group;
 }
 
-EditPage makeEditPage(QWidget *parent, const EditPageNames &names)
+EditPage makeEditPage(QWidget *parent, const EditPageNames &names, QLineEdit *edit)
 {
     EditPage page;
     page.sheet = new QWidget(parent);
     page.sheet->setObjectName(QString::fromUtf8(names.sheet));
-    page.edit = makeEdit(page.sheet, QString::fromUtf8(names.edit));
     page.ok = makeButton(page.sheet, QString::fromUtf8(names.ok), QStringLiteral("OK"));
     page.close = makeButton(page.sheet, QString::fromUtf8(names.close), QStringLiteral("&Close"));
 
     auto *label = new QLabel(QString::fromUtf8(names.label), page.sheet);
     label->setWordWrap(true);
-    label->setBuddy(page.edit);
+    label->setBuddy(edit);
 
     auto *layout = new QVBoxLayout(page.sheet);
     layout->addWidget(label);
-    layout->addWidget(page.edit);
+    layout->addWidget(edit);
     layout->addStretch();
     layout->addLayout(buttonRow(page.ok, page.close));
     return page;

@@ -40,8 +40,7 @@ struct EditPageNames
 {
     const char *sheet;   // the page's name
     const char *caption; // its tab
-    const char *label;
-    const char *edit;
+    const char *label;   // over the edit
     const char *ok;
     const char *close;
 };
@@ -49,12 +48,12 @@ struct EditPageNames
 struct EditPage
 {
     QWidget *sheet = nullptr;
-    QLineEdit *edit = nullptr;
     QPushButton *ok = nullptr;
     QPushButton *close = nullptr;
 };
 
-EditPage makeEditPage(QWidget *parent, const EditPageNames &names);
+// The page of `edit` (made by the dialog from its form), which it takes in.
+EditPage makeEditPage(QWidget *parent, const EditPageNames &names, QLineEdit *edit);
 
 // The message of a failed OK, shown over `parent` in a message box.
 void showFailure(QWidget *parent, const common::Failure &failure);

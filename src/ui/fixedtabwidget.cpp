@@ -171,12 +171,17 @@ bool FixedTabWidget::event(QEvent *event)
     return QWidget::event(event);
 }
 
+// The page frame, then each tab inside its own rectangle: the style paints the chosen tab's
+// foot, which joins it to the page, as tall as the tab stands below the top of the widget, so
+// on a lower row it would run down over the page. The chosen tab overlaps the frame's top edge
+// as a tab bar's does, in the page's colour, so that tab and page are one.
 void FixedTabWidget::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
+    const int overlap = style()->pixelMetric(QStyle::PM_TabBarBaseOverlap, nullptr, this);
     QStyleOptionTabWidgetFrame frame;
     frame.initFrom(this);
-    frame.rect = rect().adjusted(0, m_headerHeight, 0, 0);
+    frame.rect = rect().adjusted(0, std::max(m_headerHeight - overlap, 0), 0, 0);
     frame.shape = QTabBar::RoundedNorth;
     painter.drawPrimitive(QStyle::PE_FrameTabWidget, frame);
 
@@ -187,12 +192,16 @@ void FixedTabWidget::paintEvent(QPaintEvent *)
         tab.rect = m_tabRects.at(i);
         tab.text = m_captions.at(i);
         tab.position = QStyleOptionTab::Middle;
+        tab.features |= QStyleOptionTab::HasFrame;
         if (i == currentIndex())
             tab.state |= QStyle::State_Selected;
         else
             tab.state &= ~QStyle::State_Selected;
         tab.state &= ~QStyle::State_HasFocus;
+        painter.save();
+        painter.setClipRect(tab.rect);
         painter.drawControl(QStyle::CE_TabBarTab, tab);
+        painter.restore();
     }
 }
 

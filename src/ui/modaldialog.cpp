@@ -1,5 +1,7 @@
 #include "ui/modaldialog.h"
 
+#include "ui/dialogparts.h"
+#include "ui/editfactory.h"
 #include "ui/radiogroup.h"
 #include "ui/textconvert.h"
 
@@ -7,16 +9,32 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace ui {
 
+ModalDialog::Outcome::Outcome(std::optional<common::Failure> failureToShow,
+                              std::optional<Result> result)
+    : failure(std::move(failureToShow))
+    , closeWith(result)
+{
+}
+
 ModalDialog::ModalDialog(QWidget *parent)
+    : ModalDialog(common::FormFields {}, parent)
+{
+}
+
+ModalDialog::ModalDialog(common::FormFields form, QWidget *parent)
     : QDialog(parent)
+    , m_form(std::move(form))
 {
     setModal(true);
     // A close box only: a minimised modal dialog would hide the program behind it.
@@ -40,6 +58,21 @@ int ModalDialog::exec()
     return result;
 }
 
+// Each showing starts here, before the window is mapped: the form is loaded, the size fitted
+// and the place chosen by the dialog itself, the same at every showing. (Left to itself, the
+// toolkit places the first showing by a guessed window frame and the later ones by the real
+// one, so the dialog would move between its first and second showing.)
+void ModalDialog::setVisible(bool visible)
+{
+    if (visible && !isVisible()) {
+        activated();
+        loadFromForm();
+        fitContents();
+        place();
+    }
+    QDialog::setVisible(visible);
+}
+
 void ModalDialog::reject()
 {
     done(Close);
@@ -51,18 +84,55 @@ void ModalDialog::done(int result)
     QDialog::done(result);
 }
 
-void ModalDialog::bindForm(common::FormFields fields)
+const common::Field &ModalDialog::describedField(const std::string &name, bool edit) const
 {
-    m_fields.clear();
-    for (common::Field &field : fields.fields) {
-        const QString name = toQt(field.name);
-        QWidget *widget = field.text ? static_cast<QWidget *>(findChild<QLineEdit *>(name))
-                                     : findChild<RadioGroup *>(name);
-        Q_ASSERT_X(widget, "ModalDialog::bindForm", qPrintable(name));
-        if (widget)
-            m_fields.push_back({std::move(field), widget});
+    const auto found
+        = std::find_if(m_form.fields.begin(), m_form.fields.end(),
+                       [&name](const common::Field &field) { return field.name == name; });
+    if (found == m_form.fields.end() || (found->text != nullptr) != edit)
+        throw std::logic_error(m_form.dialog + ": the form describes no "
+                               + (edit ? "edit " : "radio group ") + name);
+    return *found;
+}
+
+void ModalDialog::bind(const common::Field &field, QWidget *widget)
+{
+    if (std::any_of(m_fields.begin(), m_fields.end(),
+                    [&field](const BoundField &bound) { return bound.field.name == field.name; }))
+        throw std::logic_error(m_form.dialog + ": a second widget for " + field.name);
+    m_fields.push_back({field, widget});
+}
+
+QLineEdit *ModalDialog::addEdit(const std::string &name, const QString &mask, int maxLength)
+{
+    const common::Field &field = describedField(name, true);
+    QLineEdit *edit = makeEdit(this, toQt(name), mask, maxLength);
+    bind(field, edit);
+    edit->setText(toQt(*field.text));
+    return edit;
+}
+
+RadioGroup *ModalDialog::addRadioGroup(const std::string &name, const QString &caption,
+                                       const QStringList &items)
+{
+    const common::Field &field = describedField(name, false);
+    if (items.size() != field.items)
+        throw std::logic_error(m_form.dialog + ": " + name + " has " + std::to_string(field.items)
+                               + " items in its form, not " + std::to_string(items.size()));
+    auto *group = new RadioGroup(toQt(name), caption, items, this);
+    bind(field, group);
+    group->setItemIndex(*field.item);
+    return group;
+}
+
+void ModalDialog::requireEveryField() const
+{
+    for (const common::Field &field : m_form.fields) {
+        if (std::none_of(m_fields.begin(), m_fields.end(), [&field](const BoundField &bound) {
+                return bound.field.name == field.name;
+            }))
+            throw std::logic_error(m_form.dialog + ": no widget for " + field.name);
     }
-    loadFromForm();
 }
 
 void ModalDialog::loadFromForm()
@@ -85,6 +155,43 @@ void ModalDialog::saveToForm()
     }
 }
 
+QPushButton *ModalDialog::addButton(const char *name, const QString &caption, Handler handler)
+{
+    QPushButton *button = makeButton(this, QString::fromLatin1(name), caption);
+    connectHandler(button, std::move(handler));
+    if (!m_okButton)
+        setOkButton(button);
+    return button;
+}
+
+QPushButton *ModalDialog::addOkButton(const char *name, Handler handler)
+{
+    return addButton(name, QStringLiteral("OK"), std::move(handler));
+}
+
+QPushButton *ModalDialog::addCloseButton(const char *name, const QString &caption)
+{
+    QPushButton *button = makeButton(this, QString::fromLatin1(name), caption);
+    connectCloseButton(button);
+    return button;
+}
+
+void ModalDialog::connectHandler(QPushButton *button, Handler handler)
+{
+    connect(button, &QPushButton::clicked, this,
+            [this, handler = std::move(handler)] { press(handler); });
+}
+
+void ModalDialog::press(const Handler &handler)
+{
+    saveToForm();
+    const Outcome outcome = handler ? handler() : Outcome();
+    if (outcome.failure)
+        showFailure(this, *outcome.failure);
+    if (outcome.closeWith)
+        done(*outcome.closeWith);
+}
+
 void ModalDialog::setOkButton(QPushButton *button)
 {
     if (m_okButton)
@@ -102,16 +209,13 @@ void ModalDialog::connectCloseButton(QPushButton *button)
 void ModalDialog::showEvent(QShowEvent *event)
 {
     // The window system sends show events of its own (when mapped, when restored from a
-    // minimised state); those must not replace what the user has typed.
+    // minimised state); those leave the focus where the user put it.
     if (!event->spontaneous()) {
-        activated();
-        loadFromForm();
         // Only OK answers Enter: a button that had the focus when the dialog was left must
         // not become the default the next time.
         for (QPushButton *button : findChildren<QPushButton *>())
             button->setAutoDefault(false);
         focusFirstEdit();
-        fitContents();
     }
     QDialog::showEvent(event);
 }
@@ -198,6 +302,33 @@ void ModalDialog::fitContents()
     }
     layout()->activate();
     setFixedSize(sizeHint().expandedTo(QSize(titleWidth, 0)));
+}
+
+// The dialog's window centred over the window it belongs to (on the screen without one, or
+// when so placed), inside the screen's free area.
+void ModalDialog::place()
+{
+    const QWidget *over = parentWidget() && m_placement == Placement::OverParent
+                              ? parentWidget()->window()
+                              : nullptr;
+    const QScreen *screen = over ? over->screen() : this->screen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), size());
+    QRect place(QPoint(0, 0), size());
+    place.moveCenter(over && over->isVisible() ? over->geometry().center() : area.center());
+    place.moveLeft(std::max(area.left(), std::min(place.left(), area.right() - width())));
+    place.moveTop(std::max(area.top(), std::min(place.top(), area.bottom() - height())));
+    setGeometry(place);
+}
+
+std::optional<common::Failure>
+sendReport(const std::variant<common::Report, common::Failure> &result,
+           const common::ReportSink &reports)
+{
+    if (const auto *report = std::get_if<common::Report>(&result)) {
+        reports(*report);
+        return std::nullopt;
+    }
+    return std::get<common::Failure>(result);
 }
 
 } // namespace ui

@@ -39,14 +39,4 @@ void RadioGroup::setItemIndex(int index)
     m_buttons->setExclusive(true);
 }
 
-int RadioGroup::count() const
-{
-    return static_cast<int>(m_buttons->buttons().size());
-}
-
-QRadioButton *RadioGroup::button(int index) const
-{
-    return qobject_cast<QRadioButton *>(m_buttons->button(index));
-}
-
 } // namespace ui

@@ -3,11 +3,11 @@
 #include <QGroupBox>
 
 class QButtonGroup;
-class QRadioButton;
 
 namespace ui {
 
 // A captioned group of radio buttons read and set by item index; −1 means no item selected.
+// Its buttons are named after it and their index: rgFrost_0, rgFrost_1, …
 class RadioGroup : public QGroupBox
 {
     Q_OBJECT
@@ -18,8 +18,6 @@ public:
 
     int itemIndex() const;
     void setItemIndex(int index);
-    int count() const;
-    QRadioButton *button(int index) const;
 
 private:
     QButtonGroup *m_buttons;

@@ -16,7 +16,7 @@ QToolButton *arrow(QWidget *parent, Qt::ArrowType type, const QString &name)
     button->setArrowType(type);
     button->setAutoRepeat(true);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return button;
 }
 
@@ -34,8 +34,11 @@ UpDown::UpDown(QLineEdit *edit, int minimum, int maximum, int position, QWidget 
     layout->setSpacing(0);
     QToolButton *up = arrow(this, Qt::UpArrow, QStringLiteral("up"));
     QToolButton *down = arrow(this, Qt::DownArrow, QStringLiteral("down"));
-    up->setFixedWidth(edit->sizeHint().height() * 3 / 4);
-    down->setFixedWidth(up->width());
+    // As high as the edit, each arrow half of it.
+    const int height = edit->sizeHint().height();
+    up->setFixedSize(height * 3 / 4, height / 2);
+    down->setFixedSize(up->width(), height - height / 2);
+    setFixedHeight(height);
     layout->addWidget(up);
     layout->addWidget(down);
     connect(up, &QToolButton::clicked, this, &UpDown::stepUp);

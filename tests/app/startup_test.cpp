@@ -2,7 +2,7 @@
 #include "app/startup.h"
 #include "shell/reportwindow.h"
 #include "shell/reportwindows.h"
-#include "ui/mdibackground.h"
+#include "ui/gradientmdiarea.h"
 #include "ui/rotatinglabel.h"
 #include "ui/titlebarstyle.h"
 
@@ -131,7 +131,7 @@ void StartupTest::startUpState()
     QVERIFY(window.windowState() & Qt::WindowMaximized);
     QCOMPARE(window.normalGeometry().size(), QSize(577, 358));
     QCOMPARE(window.reportWindows().windowCounter(), 0);
-    QCOMPARE(window.helpContext(), 1);
+    QCOMPARE(window.helpContext(), ui::HelpContext::MainWindow);
     QVERIFY(!window.windowIcon().isNull());
     // Every command is offered by the shell or a subsystem, so every one works.
     for (shell::Command command :
@@ -187,9 +187,10 @@ void StartupTest::helpOpensTheContents()
     app::Program program;
     program.show();
     program.mainWindow().action(shell::Command::Help)->trigger();
-    QCOMPARE(program.mainWindow().helpContext(), 0);
-    QVERIFY(program.help().isVisible());
-    QCOMPARE(program.help().windowTitle(), QStringLiteral("Справка ЛОВИЗ-6.3 — Содержание"));
+    QCOMPARE(program.mainWindow().helpContext(), ui::HelpContext::Contents);
+    auto *help = program.mainWindow().findChild<shell::HelpViewer *>(QStringLiteral("HelpViewer"));
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->windowTitle(), QStringLiteral("Справка ЛОВИЗ-6.3 — Содержание"));
 }
 
 void StartupTest::aboutAngleAfterTicks_data()
@@ -210,16 +211,20 @@ void StartupTest::aboutAngleAfterTicks()
     QFETCH(int, angle);
     shell::TfmAbout about;
     about.findChild<QTimer *>(QStringLiteral("Timer1"))->stop();
-    about.rotatingLabel()->setAngle(0);
+    auto *label = about.findChild<ui::RotatingLabel *>(QStringLiteral("abcRotLabel1"));
+    QVERIFY(label);
+    label->setAngle(0);
     for (int i = 0; i < ticks; ++i)
         about.Timer1Timer();
-    QCOMPARE(about.rotatingLabel()->angle(), angle);
+    QCOMPARE(label->angle(), angle);
 }
 
 void StartupTest::aboutWindow()
 {
     app::Program program;
-    shell::TfmAbout &about = program.about();
+    auto *found = program.mainWindow().findChild<shell::TfmAbout *>(QStringLiteral("TfmAbout"));
+    QVERIFY(found);
+    shell::TfmAbout &about = *found;
     QCOMPARE(about.windowTitle(), QStringLiteral("О програме "));
     QCOMPARE(about.minimumSize(), QSize(536, 348));
     QCOMPARE(about.maximumSize(), QSize(536, 348));
@@ -228,10 +233,11 @@ void StartupTest::aboutWindow()
     QCOMPARE(timer->interval(), 200);
     // It turns while hidden.
     QVERIFY(!about.isVisible());
-    const int before = about.rotatingLabel()->angle();
-    QTRY_VERIFY_WITH_TIMEOUT(about.rotatingLabel()->angle() != before, testsupport::patienceMs);
-    QCOMPARE(about.rotatingLabel()->angle() % 30, 0);
-    QCOMPARE(about.rotatingLabel()->objectName(), QStringLiteral("abcRotLabel1"));
+    auto *label = about.findChild<ui::RotatingLabel *>(QStringLiteral("abcRotLabel1"));
+    QVERIFY(label);
+    const int before = label->angle();
+    QTRY_VERIFY_WITH_TIMEOUT(label->angle() != before, testsupport::patienceMs);
+    QCOMPARE(label->angle() % 30, 0);
 
     const testsupport::ModalAnswers answers;
     for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {

@@ -73,6 +73,13 @@ check "is the grade the mix is designed with" \
     grep -qx 'Увеличена марка цемента до М600' <<<"$out"
 check "and gives its cement" grep -qx 'Окончательный расход цемента: 228 кг/куб.м.' <<<"$out"
 
+"$calc" bns TfmOptions.rgEconomy=0 Teconomy.rgEconomy=1 edMarka_C=0 \
+    >/tmp/calc-out.$$ 2>/tmp/calc-err.$$; code=$?
+check "grade 0: W/C 0 is taken, the cement divides by it, the mix after it too: no report" \
+    test "$code" -eq 1 -a ! -s /tmp/calc-out.$$
+check "both divisions say so" \
+    test "$(grep -cx 'Ошибка вычисления: деление на ноль.' /tmp/calc-err.$$)" -eq 2
+
 out=$("$calc" strength edRb1=30 edC_V1=2,0 edRb2=20 edC_V2=1,5 edRtr=25 edV=180); code=$?
 check "the correction by strength" test "$code" -eq 0
 check "its caption" \

@@ -83,7 +83,7 @@ void CorrectionTest::eachCommandOpensItsPageAndEnterOrEscRunsIt()
     QCOMPARE(window.reportWindows().windowCounter(), 0);
 
     int shownPage = -1;
-    int help = 0;
+    ui::HelpContext help = ui::HelpContext::Contents;
     whenModal(QStringLiteral("Tcorrection"), [&](QDialog *dialog) {
         auto *tabs = dialog->findChild<ui::FixedTabWidget *>(QStringLiteral("page"));
         // The user cannot change the page: a click on the other tab, Ctrl+Tab, Ctrl+PgDn.
@@ -98,7 +98,7 @@ void CorrectionTest::eachCommandOpensItsPageAndEnterOrEscRunsIt()
     });
     window.action(command)->trigger();
     QCOMPARE(shownPage, page);
-    QCOMPARE(help, 31 + page);
+    QCOMPARE(int(help), 31 + page); // the help context of the page
     shell::TForm1 *report = window.reportWindows().current();
     QVERIFY(report);
     QCOMPARE(report->windowTitle(), caption);

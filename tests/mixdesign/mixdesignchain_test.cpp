@@ -1,7 +1,6 @@
 #include "shell/reportwindow.h"
 #include "shell/reportwindows.h"
 #include "ui/fixedtabwidget.h"
-#include "ui/radiogroup.h"
 
 #include "programfixture.h"
 
@@ -68,7 +67,7 @@ std::function<void(QWidget *)> typing(const QString &edit, const QString &text)
 std::function<void(QWidget *)> choosing(const QString &group, int item)
 {
     return [group, item](QWidget *w) {
-        child<ui::RadioGroup>(w, group)->button(item)->click();
+        child<QRadioButton>(w, group + QLatin1Char('_') + QString::number(item))->click();
     };
 }
 

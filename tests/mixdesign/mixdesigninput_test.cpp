@@ -1,7 +1,7 @@
 #include "mixdesign/inputdialog.h"
 #include "shell/reportwindow.h"
 #include "shell/reportwindows.h"
-#include "ui/maskededit.h"
+#include "ui/editfactory.h"
 
 #include "expectedreports.h"
 #include "programfixture.h"

@@ -86,6 +86,11 @@ private:
     // whether it came.
     bool calculateAnsweringFrost();
 
+    mixdesign::TfmOptions *optionsDialog() const
+    {
+        return m_app.mainWindow().findChild<mixdesign::TfmOptions *>(QStringLiteral("TfmOptions"));
+    }
+
     testsupport::ProgramFixture m_app;
 };
 
@@ -105,7 +110,7 @@ void OptionsDialogTest::showOptions(const std::function<void(QDialog *)> &act)
     const auto answered = whenModal(QStringLiteral("TfmOptions"), act);
     m_app.program().mixDesign().showOptionsDialog();
     QVERIFY(*answered);
-    QVERIFY(!m_app.program().mixDesign().optionsDialog()->isVisible());
+    QVERIFY(!optionsDialog()->isVisible());
 }
 
 bool OptionsDialogTest::calculateAnsweringFrost()
@@ -123,10 +128,10 @@ bool OptionsDialogTest::calculateAnsweringFrost()
 
 void OptionsDialogTest::startsWithTheBuiltInOptions()
 {
-    mixdesign::TfmOptions *dialog = m_app.program().mixDesign().optionsDialog();
+    mixdesign::TfmOptions *dialog = optionsDialog();
     QCOMPARE(dialog->objectName(), QStringLiteral("TfmOptions"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Опции для расчета БНС"));
-    QCOMPARE(dialog->helpContext(), 21);
+    QCOMPARE(dialog->helpContext(), ui::HelpContext::MixDesignOptions);
 
     const QStringList yesNo = {QStringLiteral("да"), QStringLiteral("нет")};
     const struct
@@ -152,9 +157,10 @@ void OptionsDialogTest::startsWithTheBuiltInOptions()
         auto *group = child<ui::RadioGroup>(dialog, g.name);
         QVERIFY2(group, g.name);
         QCOMPARE(group->title(), g.caption);
-        QCOMPARE(group->count(), g.items.size());
-        for (int i = 0; i < group->count(); ++i)
-            QCOMPARE(group->button(i)->text(), g.items[i]);
+        QStringList items;
+        for (const QRadioButton *button : group->findChildren<QRadioButton *>())
+            items << button->text();
+        QCOMPARE(items, g.items);
         QCOMPARE(group->itemIndex(), g.item);
     }
 
@@ -204,7 +210,7 @@ void OptionsDialogTest::buttonsCloseWithTheirResults()
     QFETCH(int, result);
     whenModal(QStringLiteral("TfmOptions"), [how](QDialog *dialog) {
         // A change made before closing stays, whichever way the dialog closes.
-        child<ui::RadioGroup>(dialog, "rgArmatyra")->button(0)->click();
+        child<QRadioButton>(dialog, "rgArmatyra_0")->click();
         if (how == QLatin1String("Esc"))
             QTest::keyClick(dialog, Qt::Key_Escape);
         else if (how == QLatin1String("box"))
@@ -212,15 +218,15 @@ void OptionsDialogTest::buttonsCloseWithTheirResults()
         else
             dialog->findChild<QPushButton *>(how)->click();
     });
-    QCOMPARE(m_app.program().mixDesign().optionsDialog()->exec(), result);
+    QCOMPARE(optionsDialog()->exec(), result);
     QCOMPARE(m_app.program().mixDesign().state().options.rgArmatyra, 0);
 }
 
 void OptionsDialogTest::saveWritesTheRecordAndChangesNoControl()
 {
     showOptions([](QDialog *dialog) {
-        child<ui::RadioGroup>(dialog, "rgFrost")->button(0)->click();
-        child<ui::RadioGroup>(dialog, "rgZapolnitel")->button(2)->click();
+        child<QRadioButton>(dialog, "rgFrost_0")->click();
+        child<QRadioButton>(dialog, "rgZapolnitel_2")->click();
         child<QLineEdit>(dialog, "edPlotnostP")->setText(QStringLiteral("2,70"));
         child<QLineEdit>(dialog, "edTemperatyr")->setText(QStringLiteral("25"));
         const QStringList before = controlState(dialog);

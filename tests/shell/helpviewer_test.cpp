@@ -12,12 +12,24 @@
 #include <QTextDocument>
 
 using shell::HelpViewer;
+using ui::HelpContext;
+
+Q_DECLARE_METATYPE(ui::HelpContext)
+
+namespace {
+
+QTextBrowser *browserOf(const HelpViewer &viewer)
+{
+    return viewer.findChild<QTextBrowser *>(QStringLiteral("helpBrowser"));
+}
+
+} // namespace
 
 // A dialog of the program with a help context, as the mix design dialogs are.
 class ContextDialog : public ui::ModalDialog
 {
 public:
-    explicit ContextDialog(int context, QWidget *parent = nullptr)
+    explicit ContextDialog(HelpContext context, QWidget *parent = nullptr)
         : ui::ModalDialog(parent)
     {
         setHelpContext(context);
@@ -39,43 +51,48 @@ private Q_SLOTS:
 
 void HelpViewerTest::contextShowsItsPage_data()
 {
-    QTest::addColumn<int>("context");
+    QTest::addColumn<HelpContext>("context");
     QTest::addColumn<QString>("title");
     const QString contents = QStringLiteral("Содержание");
-    QTest::newRow("main window") << 1 << QStringLiteral("Главное окно программы");
-    QTest::newRow("options") << 21 << QStringLiteral("Опции для расчета БНС");
-    QTest::newRow("mix design") << 22
+    QTest::newRow("main window") << HelpContext::MainWindow
+                                 << QStringLiteral("Главное окно программы");
+    QTest::newRow("options") << HelpContext::MixDesignOptions
+                             << QStringLiteral("Опции для расчета БНС");
+    QTest::newRow("mix design") << HelpContext::MixDesign
                                 << QStringLiteral(
                                        "Расчет базового номинального состава бетона (БНС)");
     QTest::newRow("correction by strength")
-        << 31 << QStringLiteral("Корректирование состава бетона по Ц/В и прочности");
+        << HelpContext::CorrectionByStrength
+        << QStringLiteral("Корректирование состава бетона по Ц/В и прочности");
     QTest::newRow("correction by aggregates")
-        << 32
+        << HelpContext::CorrectionByAggregates
         << QStringLiteral("Корректирование состава бетона по влажности и гранулометрии "
                           "заполнителей");
     QTest::newRow("analysed period")
-        << 41 << QStringLiteral("Статистический контроль прочности: анализируемый период");
+        << HelpContext::AnalysedPeriod
+        << QStringLiteral("Статистический контроль прочности: анализируемый период");
     QTest::newRow("controlled period")
-        << 42 << QStringLiteral("Статистический контроль прочности: контролируемый период");
-    QTest::newRow("main window after Помощь") << 0 << contents;
-    QTest::newRow("unknown") << 7 << contents;
-    QTest::newRow("negative") << -1 << contents;
+        << HelpContext::ControlledPeriod
+        << QStringLiteral("Статистический контроль прочности: контролируемый период");
+    QTest::newRow("main window after Помощь") << HelpContext::Contents << contents;
+    QTest::newRow("unknown") << HelpContext(7) << contents;
+    QTest::newRow("negative") << HelpContext(-1) << contents;
 }
 
 void HelpViewerTest::contextShowsItsPage()
 {
-    QFETCH(int, context);
+    QFETCH(HelpContext, context);
     QFETCH(QString, title);
     HelpViewer viewer;
     viewer.showContext(context);
     QVERIFY(viewer.isVisible());
-    QCOMPARE(viewer.browser()->documentTitle(), title);
+    QCOMPARE(browserOf(viewer)->documentTitle(), title);
     QCOMPARE(viewer.windowTitle(), QStringLiteral("Справка ЛОВИЗ-6.3 — ") + title);
     // A page with real content, not an empty or missing resource.
-    QVERIFY(viewer.browser()->document()->characterCount() > 1500);
+    QVERIFY(browserOf(viewer)->document()->characterCount() > 1500);
 
     viewer.showContents();
-    QCOMPARE(viewer.browser()->documentTitle(), QStringLiteral("Содержание"));
+    QCOMPARE(browserOf(viewer)->documentTitle(), QStringLiteral("Содержание"));
 }
 
 // Opens every page reachable from the contents and checks that each link names a page that
@@ -83,7 +100,7 @@ void HelpViewerTest::contextShowsItsPage()
 void HelpViewerTest::everyLinkLeadsToAPageOrAnchor()
 {
     HelpViewer viewer;
-    QTextBrowser *browser = viewer.browser();
+    QTextBrowser *browser = browserOf(viewer);
     const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""));
     const QRegularExpression anchor(QStringLiteral("name=\"([^\"]*)\""));
     QStringList toVisit {QStringLiteral("index.html")};
@@ -133,27 +150,27 @@ void HelpViewerTest::backAndForwardRetraceTheLinks()
     auto *contents = viewer.findChild<QAction *>(QStringLiteral("helpContents"));
     QVERIFY(back && forward && contents);
 
-    viewer.showContext(31);
+    viewer.showContext(HelpContext::CorrectionByStrength);
     QVERIFY(!back->isEnabled());
-    viewer.browser()->setSource(QUrl(QStringLiteral("correction_aggregates.html")));
-    QCOMPARE(viewer.browser()->documentTitle(),
+    browserOf(viewer)->setSource(QUrl(QStringLiteral("correction_aggregates.html")));
+    QCOMPARE(browserOf(viewer)->documentTitle(),
              QStringLiteral("Корректирование состава бетона по влажности и гранулометрии "
                             "заполнителей"));
     QVERIFY(back->isEnabled());
     back->trigger();
-    QCOMPARE(viewer.browser()->documentTitle(),
+    QCOMPARE(browserOf(viewer)->documentTitle(),
              QStringLiteral("Корректирование состава бетона по Ц/В и прочности"));
     QVERIFY(forward->isEnabled());
     forward->trigger();
-    QVERIFY(viewer.browser()->documentTitle().contains(QStringLiteral("влажности")));
+    QVERIFY(browserOf(viewer)->documentTitle().contains(QStringLiteral("влажности")));
     contents->trigger();
-    QCOMPARE(viewer.browser()->documentTitle(), QStringLiteral("Содержание"));
+    QCOMPARE(browserOf(viewer)->documentTitle(), QStringLiteral("Содержание"));
 }
 
 void HelpViewerTest::f1InADialogShowsAUsableHelpWindow()
 {
     HelpViewer viewer;
-    ContextDialog dialog(41);
+    ContextDialog dialog(HelpContext::AnalysedPeriod);
     QObject::connect(&dialog, &ui::ModalDialog::helpRequested, &viewer, &HelpViewer::showContext);
 
     QString title;
@@ -162,7 +179,7 @@ void HelpViewerTest::f1InADialogShowsAUsableHelpWindow()
     testsupport::whenModal(QStringLiteral("QDialog"), [&](QWidget *modal) {
         QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
         QApplication::sendEvent(modal, &f1);
-        title = viewer.browser()->documentTitle();
+        title = browserOf(viewer)->documentTitle();
         // The help window is not blocked by the dialog under it.
         helpTakesInput = viewer.isVisible() && QApplication::activeModalWidget() == &viewer;
         viewer.close();
@@ -181,18 +198,19 @@ void HelpViewerTest::f1InADialogShowsAUsableHelpWindow()
 void HelpViewerTest::servesEveryDialogOfTheProgram()
 {
     QWidget mainWindow;
-    auto *options = new ContextDialog(21, &mainWindow);
-    auto *correction = new ContextDialog(32, new QWidget(&mainWindow));
+    auto *options = new ContextDialog(HelpContext::MixDesignOptions, &mainWindow);
+    auto *correction
+        = new ContextDialog(HelpContext::CorrectionByAggregates, new QWidget(&mainWindow));
     HelpViewer viewer;
     viewer.serveDialogsOf(&mainWindow);
 
     QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
     QApplication::sendEvent(correction, &f1);
-    QCOMPARE(viewer.browser()->documentTitle(),
+    QCOMPARE(browserOf(viewer)->documentTitle(),
              QStringLiteral("Корректирование состава бетона по влажности и гранулометрии "
                             "заполнителей"));
     QApplication::sendEvent(options, &f1);
-    QCOMPARE(viewer.browser()->documentTitle(), QStringLiteral("Опции для расчета БНС"));
+    QCOMPARE(browserOf(viewer)->documentTitle(), QStringLiteral("Опции для расчета БНС"));
 }
 
 QTEST_MAIN(HelpViewerTest)

@@ -208,7 +208,7 @@ void MainWindowCommandsTest::toolbarGroupsAndButtons()
     QVERIFY(menuBar->isMovable() && toolbar->isMovable());
     QCOMPARE(toolbar->allowedAreas(), Qt::AllToolBarAreas);
     QCOMPARE(m_window->statusBar()->objectName(), QStringLiteral("StatusBar1"));
-    QCOMPARE(m_window->helpContext(), 1);
+    QCOMPARE(m_window->helpContext(), ui::HelpContext::MainWindow);
 }
 
 void MainWindowCommandsTest::menusDockOnEverySide()

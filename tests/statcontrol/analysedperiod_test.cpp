@@ -1,7 +1,6 @@
 #include "shell/reportwindow.h"
 #include "shell/reportwindows.h"
 #include "statcontrol/batchdialog.h"
-#include "ui/radiogroup.h"
 
 #include "programfixture.h"
 
@@ -48,7 +47,7 @@ QString AnalysedPeriodTest::runPeriod(int item, const std::function<void(QDialog
 {
     QString shown;
     whenModal(QStringLiteral("TfmPeriod_Analiz1"), [&](QDialog *scheme) {
-        scheme->findChild<ui::RadioGroup *>(QStringLiteral("rgCount_Party"))->button(item)->click();
+        scheme->findChild<QRadioButton *>(QStringLiteral("rgCount_Party_%1").arg(item))->click();
         scheme->findChild<QLineEdit *>(QStringLiteral("edB"))->setText(QStringLiteral("20"));
         // Either scheme's batch data dialog, whose name tells which.
         whenModal(QStringLiteral("statcontrol::TfmPeriod_analiz2"), [&](QDialog *batchDialog) {

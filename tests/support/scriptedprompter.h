@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/report.h"
-#include "mixdesign/core/immediateprompter.h"
+#include "mixdesign/core/immediatemixdesignprompter.h"
 
 #include <algorithm>
 #include <set>
@@ -15,11 +15,12 @@ using mixdesign::MixDesignState;
 using mixdesign::ModalResult;
 
 // Presses OK everywhere except in the dialogs told to close; remembers what was shown and said.
-class ScriptedPrompter : public mixdesign::ImmediatePrompter
+class ScriptedPrompter : public mixdesign::ImmediateMixDesignPrompter
 {
 public:
     explicit ScriptedPrompter(MixDesignState &state, std::set<AuxDialog> closing = {})
-        : ImmediatePrompter(state, [this](const std::string &text) { said.push_back(text); })
+        : ImmediateMixDesignPrompter(state,
+                                     [this](const std::string &text) { said.push_back(text); })
         , m_closing(std::move(closing))
     {
     }
@@ -32,7 +33,7 @@ public:
                 m_state.measure.modalResult = ModalResult::Close;
             return ModalResult::Close;
         }
-        return ImmediatePrompter::show(dialog);
+        return ImmediateMixDesignPrompter::show(dialog);
     }
 
     std::vector<AuxDialog> shown;

@@ -10,7 +10,7 @@ namespace {
 using Kind = common::Failure::Kind;
 
 // Shows TF_W on one page and lowers the W/C to its limit when the limit is smaller.
-void applyGradeLimit(MixDesignState &state, Prompter &prompter, AuxDialog page)
+void applyGradeLimit(MixDesignState &state, MixDesignPrompter &prompter, AuxDialog page)
 {
     if (prompter.show(page) == ModalResult::Close)
         throw common::StepError(Kind::Cancelled, "Окно \"Учет морозостойкости и "
@@ -24,20 +24,20 @@ void applyGradeLimit(MixDesignState &state, Prompter &prompter, AuxDialog page)
 }
 
 // Hands the bounded mix to the cement-saving dialogs and takes back what the measure gives.
-void applyCementSaving(MixDesignState &state, Prompter &prompter)
+void applyCementSaving(MixDesignState &state, MixDesignPrompter &prompter)
 {
     if (prompter.show(AuxDialog::Economy) == ModalResult::Close)
         throw common::StepError(Kind::Cancelled, "Окно \"Технологические приемы для экономии "
                                                  "цемента\" закрыто без выбора.");
     const int choice = state.economy.rgEconomy;
-    if (choice >= 1 && choice <= 6 && state.measure.modalResult == ModalResult::Close)
+    if (isMeasure(choice) && state.measure.modalResult == ModalResult::Close)
         throw common::StepError(Kind::Cancelled, "Технологический прием для экономии цемента не "
                                                  "принят.");
     state.work.WCRatio = state.measure.WCRatio;
     state.work.CementContent = state.measure.CementContent;
 }
 
-MixDesignFigures computeMix(MixDesignState &state, Prompter &prompter)
+MixDesignFigures computeMix(MixDesignState &state, MixDesignPrompter &prompter)
 {
     WorkingValues &work = state.work;
     MixDesignFigures f;
@@ -77,7 +77,7 @@ MixDesignFigures computeMix(MixDesignState &state, Prompter &prompter)
 
 } // namespace
 
-MixDesignResult calculateMix(MixDesignState &state, Prompter &prompter)
+MixDesignResult calculateMix(MixDesignState &state, MixDesignPrompter &prompter)
 {
     return common::resultOf<common::Report>(
         [&] { return mixDesignReport(state, computeMix(state, prompter)); });

@@ -5,7 +5,7 @@
 #include "mixdesign/core/aggregates.h"
 #include "mixdesign/core/forms.h"
 #include "mixdesign/core/input.h"
-#include "mixdesign/core/prompter.h"
+#include "mixdesign/core/mixdesignprompter.h"
 #include "mixdesign/core/strength.h"
 #include "mixdesign/core/waterdemand.h"
 
@@ -32,6 +32,6 @@ using MixDesignResult = std::variant<common::Report, common::Failure>;
 // auxiliary dialogs shown through the prompter where the options ask for them, then the
 // six-section report. A failure ends the calculation with no report; the working values keep
 // what the steps before it stored.
-MixDesignResult calculateMix(MixDesignState &state, Prompter &prompter);
+MixDesignResult calculateMix(MixDesignState &state, MixDesignPrompter &prompter);
 
 } // namespace mixdesign

@@ -25,8 +25,6 @@ const char *const noSuperplasticiserFactor
     = "Для данного состава бетона нет коэффициента снижения водопотребности по усредненным "
       "зависимостям. Введите снижение водопотребности, %.";
 
-constexpr int superplasticiserAccelerator = 4;
-
 // The refusal message of a measure under the current options, if it is refused.
 std::optional<std::string> refusalOf(Measure measure, const MixDesignState &state)
 {
@@ -51,7 +49,7 @@ std::optional<std::string> refusalOf(Measure measure, const MixDesignState &stat
         break;
     case Measure::Superplasticiser:
     case Measure::Plasticiser:
-        if (p == 0 && s == superplasticiserAccelerator)
+        if (p == 0 && s == static_cast<int>(Accelerator::Superplasticiser))
             return refusalPlasticiser;
         break;
     case Measure::None:
@@ -61,23 +59,19 @@ std::optional<std::string> refusalOf(Measure measure, const MixDesignState &stat
     return std::nullopt;
 }
 
-// The measure's W/C for strength r with cement activity rc, and the cement for the mix's
-// water. Nothing is changed unless both are computed.
+// The measure's W/C for strength r with cement activity rc, then the cement for the mix's
+// water, each assigned as soon as it is computed.
 void setMixForStrength(MixDesignState &state, double r, double rc)
 {
-    const double wc = wcForStrength(state.work.CoefA, rc, r);
-    const double cement = divide(state.work.WaterContent, wc);
-    state.measure.WCRatio = wc;
-    state.measure.CementContent = cement;
+    state.measure.WCRatio = wcForStrength(state.work.CoefA, rc, r);
+    state.measure.CementContent = divide(state.work.WaterContent, state.measure.WCRatio);
 }
 
-// Water reduced by a factor: the mix's water, and the cement for the activation's W/C.
+// Water reduced by a factor: the mix's water, then the cement for the activation's W/C.
 void reduceWater(MixDesignState &state, double factor)
 {
-    const double water = checked(factor * state.work.WaterContent);
-    const double cement = divide(water, state.measure.WCRatio);
-    state.work.WaterContent = water;
-    state.measure.CementContent = cement;
+    state.work.WaterContent = checked(factor * state.work.WaterContent);
+    state.measure.CementContent = divide(state.work.WaterContent, state.measure.WCRatio);
 }
 
 void applyMeasure(MixDesignState &state)
@@ -93,26 +87,23 @@ void applyMeasure(MixDesignState &state)
     }
     case Measure::LongerDesignAge: {
         const double age = text::toNumber(m.edAge);
-        const double r = divide(work.ConcreteStrength, divide(common::lg(age), common::lg(28)));
-        setMixForStrength(state, r, work.CementActivity);
-        work.ConcreteStrength = r;
+        work.ConcreteStrength
+            = divide(work.ConcreteStrength, divide(common::lg(age), common::lg(28)));
+        setMixForStrength(state, work.ConcreteStrength, work.CementActivity);
         break;
     }
     case Measure::AirEntrainment: {
-        const double air = text::toNumber(m.edAir);
-        const double r = checked(work.BaseStrength + work.BaseStrength * air * 0.005);
-        setMixForStrength(state, r, work.CementActivity);
-        m.AirVolume = air;
-        work.ConcreteStrength = r;
+        m.AirVolume = text::toNumber(m.edAir);
+        work.ConcreteStrength
+            = checked(work.BaseStrength + work.BaseStrength * m.AirVolume * 0.005);
+        setMixForStrength(state, work.ConcreteStrength, work.CementActivity);
         break;
     }
     case Measure::FlyAsh: {
-        const double ash = text::toNumber(m.edAsh);
+        m.AshContent = text::toNumber(m.edAsh);
         const double k
             = ashFactor(work.ConcreteStrength, state.options.rgProparka, work.CementActivity);
-        const double cement = checked(work.CementContent - k * ash);
-        m.AshContent = ash;
-        m.CementContent = cement;
+        m.CementContent = checked(work.CementContent - k * m.AshContent);
         break;
     }
     case Measure::Superplasticiser: {
@@ -188,11 +179,11 @@ std::optional<double> superplasticiserFactor(bool slump, double v, double cement
     return std::nullopt;
 }
 
-std::optional<common::Failure> acceptEconomy(MixDesignState &state, Prompter &prompter)
+std::optional<common::Failure> acceptEconomy(MixDesignState &state, MixDesignPrompter &prompter)
 {
     const int choice = state.economy.rgEconomy;
     MeasureForm &m = state.measure;
-    if (choice < 1 || choice > 6) {
+    if (!isMeasure(choice)) {
         m.WCRatio = state.work.WCRatio;
         m.CementContent = state.work.CementContent;
         m.modalResult = ModalResult::Ok;

@@ -54,11 +54,19 @@ struct FrostWaterForm
     std::optional<double> MaxWCRatio;
 };
 
+// The hardening accelerators of the steam-curing dialog, by item index of rgYskoriteli.
+enum class Accelerator {
+    None = 0,
+    SodiumSulphate = 1,
+    CalciumChloride = 2,
+    Relaxol = 3, // "Релаксол"
+    Superplasticiser = 4,
+};
+
 // The steam-curing dialog (TfmTVO).
 struct SteamCuringForm
 {
-    int rgYskoriteli = 0;          // 0 none, 1 sodium sulphate, 2 calcium chloride,
-                                   // 3 "Релаксол", 4 superplasticiser
+    int rgYskoriteli = 0;          // the accelerator (Accelerator)
     int rgVid_Cem = 1;             // 0 portland cement group 1, 1 group 2, 2 slag cement
     std::string edT_prop = "10";   // duration of the steam-curing cycle, h
     std::string edT_vuderz = "4";  // holding time after the treatment, h

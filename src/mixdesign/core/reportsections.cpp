@@ -195,7 +195,8 @@ void addWaterAndCementSection(common::Report &report, const MixDesignState &stat
                    : "Расход воды находится в пределах правила постоянства водопотребности.");
     report.add("Поправка по значению Ц/В: " + fixed(c.correctionByCW, 1) + perCubicMetreL);
     report.add("Расчетный расход воды: " + fixed(c.designWater, 0) + perCubicMetreL);
-    if (figures.input.SteamCured && state.steamCuring.rgYskoriteli == 4)
+    if (figures.input.SteamCured
+        && state.steamCuring.rgYskoriteli == static_cast<int>(Accelerator::Superplasticiser))
         report.add("Расход воды обусловлен введением суперпластификатора для ускорения твердения");
     report.add("Расчетный расход цемента: " + fixed(c.designCement, 0) + perCubicMetreKg);
     report.add("");
@@ -210,8 +211,7 @@ void addCementSavingSection(common::Report &report, const MixDesignState &state,
         report.add("Не принято решение о экономии цемента");
     } else {
         const int choice = state.economy.rgEconomy;
-        const Measure measure
-            = choice >= 1 && choice <= 6 ? static_cast<Measure>(choice) : Measure::None;
+        const Measure measure = isMeasure(choice) ? static_cast<Measure>(choice) : Measure::None;
         addMeasureLines(report, state.measure, measure);
         report.add("Окончательный расход цемента: " + fixed(work.CementContent, 0)
                    + perCubicMetreKg);

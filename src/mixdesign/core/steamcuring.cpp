@@ -9,12 +9,6 @@ namespace mixdesign {
 
 using common::checked;
 
-namespace {
-
-constexpr int superplasticiser = 4;
-
-} // namespace
-
 double cementFactor(int cementKind, double x, double r)
 {
     double value = 0.0;
@@ -46,11 +40,11 @@ double holdingFactor(double t, double tau, double x)
 
 double acceleratorFactor(int accelerator)
 {
-    switch (accelerator) {
-    case 1: // sodium sulphate
-    case 2: // calcium chloride
+    switch (static_cast<Accelerator>(accelerator)) {
+    case Accelerator::SodiumSulphate:
+    case Accelerator::CalciumChloride:
         return 1.2;
-    case 3: // "Релаксол"
+    case Accelerator::Relaxol:
         return 1.3;
     default:
         return 1.0;
@@ -60,7 +54,7 @@ double acceleratorFactor(int accelerator)
 std::optional<common::Failure> acceptSteamCuring(SteamCuringForm &form, WorkingValues &work)
 {
     return common::failureOf([&] {
-        if (form.rgYskoriteli == superplasticiser) {
+        if (form.rgYskoriteli == static_cast<int>(Accelerator::Superplasticiser)) {
             work.WaterContent = 0.8 * work.WaterContent;
             work.WCRatio = 0.8 * work.WCRatio;
         }

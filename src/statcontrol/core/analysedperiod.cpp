@@ -1,6 +1,7 @@
 #include "statcontrol/core/analysedperiod.h"
 
 #include "common/arithmetic.h"
+#include "statcontrol/core/formfields.h"
 #include "text/numbers.h"
 
 namespace statcontrol {
@@ -10,12 +11,6 @@ using common::divide;
 using text::fixed;
 
 namespace {
-
-// "в 1-й", "во 2-й", "в 3-й", … with `gap` between the preposition and the number.
-std::string ordinalIn(int number, const std::string &gap = " ")
-{
-    return (number == 2 ? "во" : "в") + gap + std::to_string(number) + "-й";
-}
 
 std::string batchLabel(int batch)
 {
@@ -108,52 +103,6 @@ common::Report reportOf(const Scheme &scheme, const BatchForm &form, const Perio
 }
 
 } // namespace
-
-const Scheme &schemeOf(const SchemeForm &form)
-{
-    return form.rgCount_Party == 1 ? tenByThree : fiveBySix;
-}
-
-BatchForm::BatchForm(const Scheme &scheme)
-    : edR(static_cast<std::size_t>(scheme.batches),
-          std::vector<std::string>(static_cast<std::size_t>(scheme.samples)))
-{
-}
-
-std::string sampleEditName(int batch, int sample)
-{
-    return "edR" + std::to_string(batch) + "_" + std::to_string(sample);
-}
-
-std::string sampleLabel(const Scheme &scheme, int batch, int sample)
-{
-    const bool sixSamples = scheme.samples == 6;
-    const bool doubledSpaces = batch == 2 && (sixSamples || sample <= 2);
-    const bool unit = !(sixSamples && (batch == 2 || batch == 3));
-    const std::string gap = doubledSpaces ? "  " : " ";
-    return "Введите среднюю" + gap + "прочность " + ordinalIn(sample, gap) + " выборке"
-           + (unit ? ", МПа" : "");
-}
-
-common::FormFields fieldsOf(SchemeForm &form)
-{
-    return {"TfmPeriod_Analiz1",
-            {common::radioGroup("rgCount_Party", form.rgCount_Party, 2),
-             common::edit("edB", form.edB)}};
-}
-
-common::FormFields fieldsOf(BatchForm &form, const Scheme &scheme)
-{
-    common::FormFields fields {scheme.dialog, {}};
-    for (int k = 1; k <= scheme.batches; ++k) {
-        for (int j = 1; j <= scheme.samples; ++j) {
-            fields.fields.push_back(common::edit(
-                sampleEditName(k, j),
-                form.edR[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(j - 1)]));
-        }
-    }
-    return fields;
-}
 
 PeriodResult analysedPeriodReport(const Scheme &scheme, BatchForm &batches,
                                   const SchemeForm &choice)

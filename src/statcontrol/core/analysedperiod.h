@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/failure.h"
-#include "common/formfields.h"
 #include "common/report.h"
+#include "statcontrol/core/forms.h"
 
 #include <string>
 #include <variant>
@@ -10,67 +10,8 @@
 
 namespace statcontrol {
 
-// A sampling scheme of the analysed period: K batches of n samples. K·n is 30 in both.
-struct Scheme
-{
-    int batches;             // K
-    int samples;             // n per batch
-    double rangeCoefficient; // α: a batch's range deviation is its range / α
-    double rangeFactor;      // d: the mean range is the mean deviation · d
-    double warning;          // cw = 1,96 / (d·√n), rounded to three decimals
-    double correction;       // cc = 3,09 / (d·√n), rounded to three decimals
-    const char *dialog;      // the batch data dialog
-    const char *caption;     // its caption
-};
-
-inline constexpr Scheme fiveBySix {
-    5,
-    6,
-    2.5,
-    2.534,
-    0.316,
-    0.498,
-    "TfmPeriod_analiz2_5",
-    "Проводится стат. контроль прочности бетона. Анализируемый период."};
-inline constexpr Scheme tenByThree {10,
-                                    3,
-                                    1.69,
-                                    1.693,
-                                    0.668,
-                                    1.054,
-                                    "TfmPeriod_analiz2_15",
-                                    "Проводится стат. контроль прочности. Анализируемый период."};
-
 // The divisor of the between-batch coefficient of variation.
 inline constexpr double samplesInPeriod = 30;
-
-// The scheme choice dialog (TfmPeriod_Analiz1).
-struct SchemeForm
-{
-    int rgCount_Party = 0;  // 1: ten batches of three, anything else five of six
-    std::string edB = "10"; // specified strength B, MPa
-};
-
-const Scheme &schemeOf(const SchemeForm &form);
-
-// A batch data dialog: the sample texts as typed, edR<k>_<j> at [k − 1][j − 1], empty at
-// start-up, and the tab on view (from 0).
-struct BatchForm
-{
-    explicit BatchForm(const Scheme &scheme);
-
-    std::vector<std::vector<std::string>> edR;
-    int page = 0;
-};
-
-// The name of a sample's edit, "edR<batch>_<sample>" (from 1).
-std::string sampleEditName(int batch, int sample);
-
-// The label over a sample's edit on a tab, with the few variants that some tabs carry.
-std::string sampleLabel(const Scheme &scheme, int batch, int sample);
-
-common::FormFields fieldsOf(SchemeForm &form);
-common::FormFields fieldsOf(BatchForm &form, const Scheme &scheme);
 
 // Every computed figure of the report.
 struct BatchFigures

@@ -37,19 +37,6 @@ Limits readValues(const ControlForm &form, common::Prompter &prompter)
 
 } // namespace
 
-common::FormFields fieldsOf(ControlForm &f)
-{
-    return {"TfmPeriod_Control1",
-            {
-                common::edit("edRy", f.edRy),
-                common::edit("edCountParty", f.edCountParty),
-                common::edit("edRpr1", f.edRpr1),
-                common::edit("edRpr2", f.edRpr2),
-                common::edit("edRcor1", f.edRcor1),
-                common::edit("edRcor2", f.edRcor2),
-            }};
-}
-
 ControlChart emptyControlChart()
 {
     const std::string correction = "Предел корректирования";

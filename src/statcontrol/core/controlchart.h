@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/failure.h"
-#include "common/formfields.h"
 #include "common/prompter.h"
+#include "statcontrol/core/forms.h"
 
 #include <array>
 #include <optional>
@@ -10,20 +10,6 @@
 #include <vector>
 
 namespace statcontrol {
-
-// The controlled period input dialog (TfmPeriod_Control1): the level and limits copied from
-// the analysed period's report, and the number of controlled batches, as typed.
-struct ControlForm
-{
-    std::string edRy;               // mean strength level, MPa
-    std::string edCountParty = "3"; // number of controlled batches
-    std::string edRpr1;             // upper warning limit, MPa
-    std::string edRpr2;             // lower warning limit, MPa
-    std::string edRcor1;            // upper correction limit, MPa
-    std::string edRcor2;            // lower correction limit, MPa
-};
-
-common::FormFields fieldsOf(ControlForm &form);
 
 struct Rgb
 {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -190,34 +191,41 @@ struct FaultCase
     Measure measure;
     std::function<void(MixDesignState &)> setup;
     const char *message;
+    // What the measure assigned before the step that failed (nothing when a text did not
+    // convert or a logarithm failed).
+    std::function<void(MixDesignState &)> assigned = [](MixDesignState &) {
+    };
 };
 
 class MeasureFaults : public testing::TestWithParam<FaultCase>
 {
 };
 
-TEST_P(MeasureFaults, ChangeNothingAndAcceptTheUnchangedMix)
+TEST_P(MeasureFaults, StopAtTheFaultKeepingWhatWasAssignedAndAcceptTheMix)
 {
     MixDesignState s = exampleMix(GetParam().measure);
     GetParam().setup(s);
-    const MixDesignState before = s;
+    MixDesignState expected = s;
+    GetParam().assigned(expected);
     const auto failure = mixdesign::acceptMeasure(s);
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->message, GetParam().message);
     EXPECT_EQ(s.measure.modalResult, ModalResult::Ok);
-    EXPECT_EQ(s.measure.WCRatio, before.measure.WCRatio);
-    EXPECT_EQ(s.measure.CementContent, before.measure.CementContent);
-    EXPECT_EQ(s.measure.AirVolume, before.measure.AirVolume);
-    EXPECT_EQ(s.work.ConcreteStrength, before.work.ConcreteStrength);
-    EXPECT_EQ(s.work.CementActivity, before.work.CementActivity);
-    EXPECT_EQ(s.work.WaterContent, before.work.WaterContent);
+    EXPECT_EQ(s.measure.WCRatio, expected.measure.WCRatio);
+    EXPECT_EQ(s.measure.CementContent, expected.measure.CementContent);
+    EXPECT_EQ(s.measure.AirVolume, expected.measure.AirVolume);
+    EXPECT_EQ(s.work.ConcreteStrength, expected.work.ConcreteStrength);
+    EXPECT_EQ(s.work.CementActivity, expected.work.CementActivity);
+    EXPECT_EQ(s.work.WaterContent, expected.work.WaterContent);
 }
+
+const char *const byZero = "Ошибка вычисления: деление на ноль.";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, MeasureFaults,
     testing::Values(
         FaultCase {Measure::LongerDesignAge, [](MixDesignState &s) { s.measure.edAge = "1"; },
-                   "Ошибка вычисления: деление на ноль."},
+                   byZero},
         FaultCase {Measure::LongerDesignAge, [](MixDesignState &s) { s.measure.edAge = "0"; },
                    "Ошибка вычисления: недопустимая операция."},
         FaultCase {Measure::HigherCementGrade,
@@ -228,8 +236,33 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase {Measure::Superplasticiser,
                    [](MixDesignState &s) { s.measure.edSuperplast = "усредненные"; },
                    "\"усредненные\" не является правильным числом."},
-        FaultCase {Measure::Plasticiser, [](MixDesignState &s) { s.measure.WCRatio = 0; },
-                   "Ошибка вычисления: деление на ноль."}));
+        // Grade 0: the W/C 0 is taken, the cement for it divides by zero, the activity stays.
+        FaultCase {Measure::HigherCementGrade, [](MixDesignState &s) { s.measure.edMarka_C = "0"; },
+                   byZero,
+                   [](MixDesignState &s) {
+                       s.measure.WCRatio = 0;
+                   }},
+        // No A: the strength of the longer age is taken, then the W/C 0, then the fault.
+        FaultCase {Measure::LongerDesignAge,
+                   [](MixDesignState &s) {
+                       s.work.CoefA = 0;
+                       s.measure.edAge = "90";
+                   },
+                   byZero,
+                   [](MixDesignState &s) {
+                       s.work.ConcreteStrength = 30 / (std::log10(90) / std::log10(28));
+                       s.measure.WCRatio = 0;
+                   }},
+        FaultCase {Measure::AirEntrainment, [](MixDesignState &s) { s.work.CoefA = 0; }, byZero,
+                   [](MixDesignState &s) {
+                       s.measure.AirVolume = 30;
+                       s.work.ConcreteStrength = 30 + 30 * 30 * 0.005;
+                       s.measure.WCRatio = 0;
+                   }},
+        FaultCase {Measure::Plasticiser, [](MixDesignState &s) { s.measure.WCRatio = 0; }, byZero,
+                   [](MixDesignState &s) {
+                       s.work.WaterContent = 0.9 * 180;
+                   }}));
 
 // ---- Teconomy: refusals, and the whole calculation -----------------------------------------
 

@@ -2,7 +2,7 @@
 
 #include "mixdesign/core/aggregates.h"
 #include "mixdesign/core/calculation.h"
-#include "mixdesign/core/immediateprompter.h"
+#include "mixdesign/core/immediatemixdesignprompter.h"
 #include "mixdesign/core/strength.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ mixdesign::MixDesignResult calculate(MixDesignState &state, const Setup &setup =
 {
     if (setup)
         setup(state);
-    mixdesign::ImmediatePrompter prompter(state, {});
+    mixdesign::ImmediateMixDesignPrompter prompter(state, {});
     return mixdesign::calculateMix(state, prompter);
 }
 

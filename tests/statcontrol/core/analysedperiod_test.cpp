@@ -1,4 +1,5 @@
 #include "statcontrol/core/analysedperiod.h"
+#include "statcontrol/core/formfields.h"
 
 #include <gtest/gtest.h>
 

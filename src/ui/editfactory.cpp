@@ -1,4 +1,4 @@
-#include "ui/maskededit.h"
+#include "ui/editfactory.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

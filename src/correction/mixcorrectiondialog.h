@@ -3,9 +3,6 @@
 #include "correction/core/correction.h"
 #include "ui/modaldialog.h"
 
-class QLineEdit;
-class QPushButton;
-
 namespace ui {
 class FixedTabWidget;
 }
@@ -30,31 +27,13 @@ public:
 private:
     QWidget *strengthSheet();
     QWidget *aggregatesSheet();
-    void bbcorrect_strengthClick();
-    void bbcorrect_zapolnClick();
-    void finish(const CorrectionResult &result);
 
     CorrectionForm &m_form;
     common::ReportSink m_reports;
 
     ui::FixedTabWidget *page;
-    QLineEdit *edRb1;
-    QLineEdit *edC_V1;
-    QLineEdit *edRb2;
-    QLineEdit *edC_V2;
-    QLineEdit *edRtr;
-    QLineEdit *edV;
-    QLineEdit *edP;
-    QLineEdit *edSC;
-    QLineEdit *edVoda;
-    QLineEdit *edWp;
-    QLineEdit *edWsc;
-    QLineEdit *edXp_sc;
-    QLineEdit *edYsc_p;
-    QPushButton *bbcorrect_strength;
-    QPushButton *BitBtn2;
-    QPushButton *bbcorrect_zapoln;
-    QPushButton *BitBtn3;
+    QPushButton *bbcorrect_strength = nullptr;
+    QPushButton *bbcorrect_zapoln = nullptr;
 };
 
 } // namespace correction

@@ -1,4 +1,4 @@
-#include "ui/mdibackground.h"
+#include "ui/gradientmdiarea.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "mixdesign/core/forms.h"
-#include "mixdesign/core/prompter.h"
+#include "mixdesign/core/mixdesignprompter.h"
 
 #include <optional>
 #include <string>
@@ -10,10 +10,11 @@ namespace mixdesign {
 
 // A prompter that presses OK in every auxiliary dialog at once, running the same handlers as
 // the dialogs' OK buttons; their messages go to `onMessage`. The command line uses it.
-class ImmediatePrompter : public Prompter
+class ImmediateMixDesignPrompter : public MixDesignPrompter
 {
 public:
-    ImmediatePrompter(MixDesignState &state, common::ImmediatePrompter::MessageSink onMessage);
+    ImmediateMixDesignPrompter(MixDesignState &state,
+                               common::ImmediatePrompter::MessageSink onMessage);
 
     // The cement grade "typed" into the measure dialog after Teconomy has filled it in from
     // the input dialog; without it the filled-in grade stays.

@@ -1,4 +1,4 @@
-#include "mixdesign/dialogprompter.h"
+#include "mixdesign/dialogmixdesignprompter.h"
 
 #include "ui/modaldialog.h"
 
@@ -9,20 +9,20 @@ ModalResult modalResultOf(int execResult)
     return execResult == ui::ModalDialog::Ok ? ModalResult::Ok : ModalResult::Close;
 }
 
-DialogPrompter::DialogPrompter(QWidget *messageParent)
+DialogMixDesignPrompter::DialogMixDesignPrompter(QWidget *messageParent)
     : m_general(messageParent)
 {
 }
 
-void DialogPrompter::setShower(AuxDialog dialog, std::function<ModalResult()> shower)
+void DialogMixDesignPrompter::setShower(AuxDialog dialog, std::function<ModalResult()> shower)
 {
     m_showers[dialog] = std::move(shower);
 }
 
-ModalResult DialogPrompter::show(AuxDialog dialog)
+ModalResult DialogMixDesignPrompter::show(AuxDialog dialog)
 {
     const auto it = m_showers.find(dialog);
-    Q_ASSERT_X(it != m_showers.end(), "DialogPrompter::show", "no shower for the dialog");
+    Q_ASSERT_X(it != m_showers.end(), "DialogMixDesignPrompter::show", "no shower for the dialog");
     if (it == m_showers.end())
         return ModalResult::Close;
     return it->second();

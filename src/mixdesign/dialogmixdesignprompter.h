@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mixdesign/core/prompter.h"
+#include "mixdesign/core/mixdesignprompter.h"
 #include "ui/dialogprompter.h"
 
 #include <functional>
@@ -16,10 +16,10 @@ ModalResult modalResultOf(int execResult);
 
 // The mix design's prompter in the desktop program: shows the real modal dialogs; messages go
 // to the program's general prompter.
-class DialogPrompter : public Prompter
+class DialogMixDesignPrompter : public MixDesignPrompter
 {
 public:
-    explicit DialogPrompter(QWidget *messageParent);
+    explicit DialogMixDesignPrompter(QWidget *messageParent);
 
     // How to show one auxiliary dialog modally. Every dialog must have one before a
     // calculation runs; a missing one is a wiring fault, and the dialog counts as closed so

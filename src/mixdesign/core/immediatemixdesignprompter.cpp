@@ -1,4 +1,4 @@
-#include "mixdesign/core/immediateprompter.h"
+#include "mixdesign/core/immediatemixdesignprompter.h"
 
 #include "mixdesign/core/economy.h"
 #include "mixdesign/core/frostwater.h"
@@ -6,14 +6,14 @@
 
 namespace mixdesign {
 
-ImmediatePrompter::ImmediatePrompter(MixDesignState &state,
-                                     common::ImmediatePrompter::MessageSink onMessage)
+ImmediateMixDesignPrompter::ImmediateMixDesignPrompter(
+    MixDesignState &state, common::ImmediatePrompter::MessageSink onMessage)
     : m_state(state)
     , m_general(std::move(onMessage))
 {
 }
 
-ModalResult ImmediatePrompter::show(AuxDialog dialog)
+ModalResult ImmediateMixDesignPrompter::show(AuxDialog dialog)
 {
     std::optional<common::Failure> failure;
     ModalResult result = ModalResult::Ok;

@@ -17,7 +17,7 @@ enum class AuxDialog {
 // How the mix design calculation asks the user: besides messages, it shows its auxiliary
 // dialogs. The desktop program shows the real modal dialog, whose OK runs the same core
 // handler; the command line presses OK at once; tests script the answers.
-class Prompter : public common::Prompter
+class MixDesignPrompter : public common::Prompter
 {
 public:
     virtual ModalResult show(AuxDialog dialog) = 0;
