@@ -53,7 +53,7 @@ std::optional<ChartArguments> parseChartArguments(const std::vector<std::string>
                 }
                 args.size = *size;
             } else {
-                const auto format = statcontrol::pictureFormat(QString::fromStdString(value));
+                const auto format = statcontrol::chartFileFormat(QString::fromStdString(value));
                 if (!format) {
                     why = "формат: emf, svg, png или pdf";
                     return std::nullopt;

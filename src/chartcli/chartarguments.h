@@ -1,6 +1,6 @@
 #pragma once
 
-#include "statcontrol/chartpicture.h"
+#include "statcontrol/chart/chartpicture.h"
 
 #include <QSize>
 #include <QString>
@@ -19,7 +19,7 @@ struct ChartArguments
     std::vector<std::string> strengths;                        // edRi=TEXT, prompt by prompt
     QString out;
     QSize size {800, 500};
-    statcontrol::PictureFormat format = statcontrol::PictureFormat::Emf;
+    statcontrol::ChartFileFormat format = statcontrol::ChartFileFormat::Emf;
     bool help = false;
 };
 

@@ -6,7 +6,7 @@
 #include "cli/controls.h"
 #include "common/prompter.h"
 #include "common/wholefile.h"
-#include "statcontrol/chartdrawing.h"
+#include "statcontrol/chart/chartdrawing.h"
 
 #include <QApplication>
 #include <QFile>

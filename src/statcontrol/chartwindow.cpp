@@ -2,7 +2,7 @@
 
 #include "common/wholefile.h"
 #include "statcontrol/batchprompt.h"
-#include "statcontrol/chartpicture.h"
+#include "statcontrol/chart/chartpicture.h"
 #include "ui/dialogparts.h"
 #include "ui/filetypes.h"
 
@@ -84,7 +84,7 @@ QByteArray TfmPeriod_Control2::metafile() const
 {
     QChart *chartItem = m_drawing.chart();
     return chartPicture(*m_view->scene(), chartItem->sceneBoundingRect(),
-                        chartItem->size().toSize(), PictureFormat::Emf);
+                        chartItem->size().toSize(), ChartFileFormat::Emf);
 }
 
 void TfmPeriod_Control2::BitBtn1Click()

@@ -1,4 +1,4 @@
-#include "statcontrol/chartdrawing.h"
+#include "statcontrol/chart/chartdrawing.h"
 
 #include "text/numbers.h"
 
