@@ -4,6 +4,7 @@
 #include "statcontrol/batchprompt.h"
 #include "statcontrol/chart/chartpicture.h"
 #include "ui/dialogparts.h"
+#include "ui/filedialogs.h"
 #include "ui/filetypes.h"
 
 #include <QApplication>
@@ -22,11 +23,8 @@ namespace {
 
 QFileDialog *makeSaveDialog(QWidget *parent)
 {
-    auto *dialog = new QFileDialog(parent);
-    dialog->setObjectName(QStringLiteral("SavePictureDialog1"));
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
+    QFileDialog *dialog
+        = ui::makeFileDialog(parent, QStringLiteral("SavePictureDialog1"), QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QStringLiteral("emf"));
     // Enhanced metafiles chosen at first.
     ui::setFileTypes(dialog, QString::fromUtf8(ui::pictureFileTypes), 3);
