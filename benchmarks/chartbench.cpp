@@ -3,8 +3,8 @@
 // an SVG generator. Prints the three times and the metafile's size and record count.
 
 #include "common/prompter.h"
-#include "statcontrol/chartdrawing.h"
-#include "statcontrol/chartpicture.h"
+#include "statcontrol/chart/chartdrawing.h"
+#include "statcontrol/chart/chartpicture.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -20,7 +20,7 @@ namespace {
 constexpr int rounds = 20;
 
 double millisecondsPerPicture(QGraphicsScene &scene, QChart *chart,
-                              statcontrol::PictureFormat format, QByteArray *last)
+                              statcontrol::ChartFileFormat format, QByteArray *last)
 {
     QElapsedTimer clock;
     clock.start();
@@ -75,10 +75,10 @@ int main(int argc, char *argv[])
     // Fonts and glyphs are loaded at the first drawing; it is not timed.
     millisecondsPerImage(scene, drawing.chart());
     const double emfTime
-        = millisecondsPerPicture(scene, drawing.chart(), statcontrol::PictureFormat::Emf, &emf);
+        = millisecondsPerPicture(scene, drawing.chart(), statcontrol::ChartFileFormat::Emf, &emf);
     const double imageTime = millisecondsPerImage(scene, drawing.chart());
     const double svgTime
-        = millisecondsPerPicture(scene, drawing.chart(), statcontrol::PictureFormat::Svg, &other);
+        = millisecondsPerPicture(scene, drawing.chart(), statcontrol::ChartFileFormat::Svg, &other);
     std::printf("Control chart, 10 batches, 800 x 500, mean of %d pictures:\n", rounds);
     std::printf("  EMF (the program's writer)  %7.2f ms   %lld bytes, %u records\n", emfTime,
                 static_cast<long long>(emf.size()), recordCount(emf));

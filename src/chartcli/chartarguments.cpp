@@ -1,6 +1,6 @@
 #include "chartcli/chartarguments.h"
 
-#include "cli/arguments.h"
+#include "cli/commandline.h"
 
 #include <QRegularExpression>
 
@@ -21,62 +21,52 @@ std::optional<QSize> sizeOf(const std::string &text)
     return size;
 }
 
+std::vector<cli::Option> optionsOf(ChartArguments &args)
+{
+    return {
+        {"--out", "после --out нужно значение",
+         [&args](const std::string &file) {
+             args.out = QString::fromStdString(file);
+             return std::string();
+         }},
+        {"--size", "после --size нужно значение",
+         [&args](const std::string &text) {
+             const auto size = sizeOf(text);
+             if (!size)
+                 return std::string("размер задается как ШИРИНАxВЫСОТА в точках, например 800x500");
+             args.size = *size;
+             return std::string();
+         }},
+        {"--format", "после --format нужно значение",
+         [&args](const std::string &name) {
+             const auto format = statcontrol::chartFileFormat(QString::fromStdString(name));
+             if (!format)
+                 return std::string("формат: emf, svg, png или pdf");
+             args.format = *format;
+             return std::string();
+         }},
+    };
+}
+
 } // namespace
 
 std::optional<ChartArguments> parseChartArguments(const std::vector<std::string> &arguments,
                                                   std::string &why)
 {
     ChartArguments args;
-    bool outGiven = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string &arg = arguments[i];
-        const bool hasValue = i + 1 < arguments.size();
-        const auto eq = arg.find('=');
-        if (arg == "--help" || arg == "-h") {
-            args.help = true;
-            return args;
-        }
-        if (arg == "--out" || arg == "--size" || arg == "--format") {
-            if (!hasValue) {
-                why = "после " + arg + " нужно значение";
-                return std::nullopt;
-            }
-            const std::string &value = arguments[++i];
-            if (arg == "--out") {
-                args.out = QString::fromStdString(value);
-                outGiven = !value.empty();
-            } else if (arg == "--size") {
-                const auto size = sizeOf(value);
-                if (!size) {
-                    why = "размер задается как ШИРИНАxВЫСОТА в точках, например 800x500";
-                    return std::nullopt;
-                }
-                args.size = *size;
-            } else {
-                const auto format = statcontrol::pictureFormat(QString::fromStdString(value));
-                if (!format) {
-                    why = "формат: emf, svg, png или pdf";
-                    return std::nullopt;
-                }
-                args.format = *format;
-            }
-        } else if (eq != std::string::npos && eq > 0 && !arg.starts_with("-")) {
-            const std::string name = arg.substr(0, eq);
-            const std::string text = arg.substr(eq + 1);
-            if (const std::string problem = cli::unfitText(text); !problem.empty()) {
-                why = "текст " + name + " " + problem;
-                return std::nullopt;
-            }
-            if (name == "edRi" || name == "TfmPeriod_Control3.edRi")
-                args.strengths.push_back(text);
-            else
-                args.controls.emplace_back(name, text);
-        } else {
-            why = "непонятный аргумент: " + arg;
-            return std::nullopt;
-        }
+    const auto line = cli::parseCommandLine(arguments, optionsOf(args), 0, why);
+    if (!line)
+        return std::nullopt;
+    args.help = line->help;
+    if (args.help)
+        return args;
+    for (const auto &[name, text] : line->controls) {
+        if (name == "edRi" || name == "TfmPeriod_Control3.edRi")
+            args.strengths.push_back(text);
+        else
+            args.controls.emplace_back(name, text);
     }
-    if (!outGiven) {
+    if (args.out.isEmpty()) {
         why = "не указан файл: --out FILE";
         return std::nullopt;
     }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "statcontrol/chartpicture.h"
+#include "cli/commandline.h"
+#include "statcontrol/chart/chartpicture.h"
 
 #include <QSize>
 #include <QString>
 
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace chartcli {
@@ -15,15 +15,16 @@ namespace chartcli {
 // The command line of loviz-chart, taken apart.
 struct ChartArguments
 {
-    std::vector<std::pair<std::string, std::string>> controls; // NAME=TEXT of the input dialog
-    std::vector<std::string> strengths;                        // edRi=TEXT, prompt by prompt
+    cli::Controls controls;             // NAME=TEXT of the input dialog
+    std::vector<std::string> strengths; // edRi=TEXT, prompt by prompt
     QString out;
     QSize size {800, 500};
-    statcontrol::PictureFormat format = statcontrol::PictureFormat::Emf;
+    statcontrol::ChartFileFormat format = statcontrol::ChartFileFormat::Emf;
     bool help = false;
 };
 
-// The arguments without the program's name; the reason when they make no sense.
+// The arguments without the program's name, by the shared rules with loviz-chart's options
+// (--out FILE, --size WxH, --format NAME); the reason when they make no sense.
 std::optional<ChartArguments> parseChartArguments(const std::vector<std::string> &arguments,
                                                   std::string &why);
 

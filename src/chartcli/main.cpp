@@ -2,11 +2,11 @@
 // picture file (an enhanced metafile unless another format is asked for).
 
 #include "chartcli/chartarguments.h"
-#include "cli/arguments.h"
+#include "cli/commandline.h"
 #include "cli/controls.h"
 #include "common/prompter.h"
 #include "common/wholefile.h"
-#include "statcontrol/chartdrawing.h"
+#include "statcontrol/chart/chartdrawing.h"
 #include "statcontrol/core/formfields.h"
 
 #include <QApplication>
@@ -29,8 +29,7 @@ const char *const usage
 
 int badUsage(const std::string &why)
 {
-    std::cerr << "loviz-chart: " << why << '\n' << usage;
-    return cli::BadUsage;
+    return cli::badUsage(std::cerr, "loviz-chart", why, usage);
 }
 
 } // namespace
@@ -51,9 +50,7 @@ int main(int argc, char *argv[])
     }
 
     statcontrol::ControlForm form;
-    cli::Arguments controls;
-    controls.controls = args->controls;
-    if (!cli::setControls({statcontrol::fieldsOf(form)}, controls, std::cerr))
+    if (!cli::setControls({statcontrol::fieldsOf(form)}, args->controls, std::cerr))
         return cli::BadUsage;
 
     QApplication application(argc, argv);

@@ -20,7 +20,7 @@ std::optional<common::Report> runBns(const Arguments &args, std::ostream &errors
                << " не найден или короче 48 байт\n";
         return std::nullopt;
     }
-    const auto set = setControls(mixdesign::fieldsOf(state), args, errors);
+    const auto set = setControls(mixdesign::fieldsOf(state), args.controls, errors);
     if (!set)
         return std::nullopt;
 

@@ -4,11 +4,11 @@
 
 namespace cli {
 
-std::optional<std::vector<common::Field>> setControls(std::vector<common::FormFields> forms,
-                                                      const Arguments &args, std::ostream &errors)
+std::optional<std::vector<common::Field>>
+setControls(std::vector<common::FormFields> forms, const Controls &controls, std::ostream &errors)
 {
     std::vector<common::Field> set;
-    for (const auto &[name, value] : args.controls) {
+    for (const auto &[name, value] : controls) {
         std::string why;
         common::Field *field = common::findField(forms, name, why);
         if (!field || !common::setField(*field, value, why)) {

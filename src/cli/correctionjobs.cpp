@@ -17,7 +17,8 @@ std::optional<common::Report> runPage(const Arguments &args, std::ostream &error
 {
     code = BadUsage;
     Page page;
-    if (!withoutOptions(args, errors) || !setControls({correction::fieldsOf(page)}, args, errors))
+    if (!withoutOptions(args, errors)
+        || !setControls({correction::fieldsOf(page)}, args.controls, errors))
         return std::nullopt;
     return reportOf(correct(page), errors, code);
 }

@@ -43,8 +43,7 @@ const char *const usage
 
 int badUsage(const std::string &why)
 {
-    std::cerr << "loviz-calc: " << why << '\n' << usage;
-    return cli::BadUsage;
+    return cli::badUsage(std::cerr, "loviz-calc", why, usage);
 }
 
 // Writes to stdout; false, with the reason on stderr, when it cannot be written (a full disk,

@@ -20,7 +20,7 @@ std::optional<common::Report> runPeriod(const statcontrol::Scheme &scheme, const
     common::FormFields strength = statcontrol::fieldsOf(choice);
     std::erase_if(strength.fields, [](const common::Field &f) { return f.name != "edB"; });
     if (!withoutOptions(args, errors)
-        || !setControls({strength, statcontrol::fieldsOf(batches, scheme)}, args, errors))
+        || !setControls({strength, statcontrol::fieldsOf(batches, scheme)}, args.controls, errors))
         return std::nullopt;
     return reportOf(statcontrol::analysedPeriodReport(scheme, batches, choice), errors, code);
 }

@@ -1,9 +1,9 @@
 #include "shell/documentcommands.h"
 
-#include "shell/filedialogs.h"
 #include "shell/reportwindow.h"
 #include "shell/reportwindows.h"
 #include "shell/textfile.h"
+#include "ui/filedialogs.h"
 #include "ui/printertextchannel.h"
 
 #include <QApplication>
@@ -29,9 +29,9 @@ DocumentCommands::DocumentCommands(QMdiArea *area, ReportWindows &windows, QWidg
     , m_windows(windows)
     , m_dialogParent(dialogParent)
     , OpenDialog1(
-          makeFileDialog(dialogParent, QStringLiteral("OpenDialog1"), QFileDialog::AcceptOpen))
+          ui::makeFileDialog(dialogParent, QStringLiteral("OpenDialog1"), QFileDialog::AcceptOpen))
     , SaveDialog1(
-          makeFileDialog(dialogParent, QStringLiteral("SaveDialog1"), QFileDialog::AcceptSave))
+          ui::makeFileDialog(dialogParent, QStringLiteral("SaveDialog1"), QFileDialog::AcceptSave))
 {
     SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
 }
@@ -44,7 +44,7 @@ DocumentCommands::~DocumentCommands()
 
 void DocumentCommands::openText()
 {
-    const QString path = chosenFile(OpenDialog1);
+    const QString path = ui::chosenFile(OpenDialog1);
     if (!path.isEmpty())
         openTextFile(path);
 }
@@ -55,7 +55,7 @@ void DocumentCommands::save()
     if (!window)
         return;
     SaveDialog1->selectFile(fileNameFromCaption(window->windowTitle()));
-    const QString path = chosenFile(SaveDialog1);
+    const QString path = ui::chosenFile(SaveDialog1);
     if (!path.isEmpty() && window)
         saveWindow(window, path);
 }

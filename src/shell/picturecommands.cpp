@@ -1,8 +1,8 @@
 #include "shell/picturecommands.h"
 
-#include "shell/filedialogs.h"
 #include "shell/picturedialog.h"
 #include "shell/showpicture.h"
+#include "ui/filedialogs.h"
 
 #include <QFileInfo>
 
@@ -17,7 +17,7 @@ PictureCommands::PictureCommands(QWidget *dialogParent, QObject *parent)
 
 void PictureCommands::openPicture()
 {
-    const QString path = chosenFile(OpenPictureDialog1);
+    const QString path = ui::chosenFile(OpenPictureDialog1);
     // A folder, a pipe or a device is no picture file either.
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;

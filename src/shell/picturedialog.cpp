@@ -1,6 +1,6 @@
 #include "shell/picturedialog.h"
 
-#include "shell/filedialogs.h"
+#include "ui/filedialogs.h"
 #include "ui/filetypes.h"
 #include "ui/picturecontrol.h"
 
@@ -32,7 +32,7 @@ void addPreviewAndReadOnly(QFileDialog *dialog)
 QFileDialog *makePictureDialog(QWidget *parent)
 {
     QFileDialog *dialog
-        = makeFileDialog(parent, QStringLiteral("OpenPictureDialog1"), QFileDialog::AcceptOpen);
+        = ui::makeFileDialog(parent, QStringLiteral("OpenPictureDialog1"), QFileDialog::AcceptOpen);
     ui::setFileTypes(dialog, QString::fromUtf8(ui::pictureFileTypes));
     dialog->setSizeGripEnabled(true);
     addPreviewAndReadOnly(dialog);

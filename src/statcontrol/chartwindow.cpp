@@ -2,8 +2,9 @@
 
 #include "common/wholefile.h"
 #include "statcontrol/batchprompt.h"
-#include "statcontrol/chartpicture.h"
+#include "statcontrol/chart/chartpicture.h"
 #include "ui/dialogparts.h"
+#include "ui/filedialogs.h"
 #include "ui/filetypes.h"
 #include "ui/textconvert.h"
 
@@ -21,11 +22,8 @@ namespace {
 
 QFileDialog *makeSaveDialog(QWidget *parent)
 {
-    auto *dialog = new QFileDialog(parent);
-    dialog->setObjectName(QStringLiteral("SavePictureDialog1"));
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
+    QFileDialog *dialog
+        = ui::makeFileDialog(parent, QStringLiteral("SavePictureDialog1"), QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QStringLiteral("emf"));
     // Enhanced metafiles chosen at first.
     ui::setFileTypes(dialog, QString::fromUtf8(ui::pictureFileTypes), 3);
@@ -83,7 +81,7 @@ QByteArray TfmPeriod_Control2::metafile() const
 {
     QChart *chartItem = m_drawing.chart();
     return chartPicture(*m_view->scene(), chartItem->sceneBoundingRect(),
-                        chartItem->size().toSize(), PictureFormat::Emf);
+                        chartItem->size().toSize(), ChartFileFormat::Emf);
 }
 
 ui::ModalDialog::Outcome TfmPeriod_Control2::BitBtn1Click()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "statcontrol/chartdrawing.h"
+#include "statcontrol/chart/chartdrawing.h"
 #include "statcontrol/core/controlchart.h"
 #include "ui/dialogprompter.h"
 #include "ui/modaldialog.h"

@@ -30,6 +30,11 @@ check "item index out of range exits 2" test "$code" -eq 2
 check "unreadable options file exits 2" test "$code" -eq 2
 "$calc" >/dev/null 2>&1; code=$?
 check "no job exits 2" test "$code" -eq 2
+"$calc" bns --options >/dev/null 2>&1; code=$?
+check "an option without its value exits 2" test "$code" -eq 2
+"$calc" bns --help >/tmp/calc-out.$$ 2>/tmp/calc-err.$$; code=$?
+check "--help exits 0" test "$code" -eq 0 -a ! -s /tmp/calc-err.$$
+check "with the usage on stdout" grep -q '^Использование: loviz-calc JOB' /tmp/calc-out.$$
 
 "$calc" bns --cp1251 >/tmp/calc-out.$$ 2>/dev/null
 check "Windows-1251 with CR LF" \

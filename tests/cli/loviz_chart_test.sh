@@ -47,5 +47,9 @@ for bad in "--format gif" "--size 0x10" "edNoSuchControl=1" "" ; do
     check "bad usage exits 2: ${bad:-no --out}" test "$code" -eq 2
 done
 
+out=$("$chart" edRy=23,1 --help --no-such-option 2>/dev/null); code=$?
+check "--help ends the reading: exit 0" test "$code" -eq 0
+check "with the usage" grep -q '^Использование: loviz-chart' <<<"$out"
+
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]

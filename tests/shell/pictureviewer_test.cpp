@@ -1,7 +1,7 @@
 #include "shell/picturecommands.h"
 #include "shell/showpicture.h"
-#include "statcontrol/chartdrawing.h"
-#include "statcontrol/chartpicture.h"
+#include "statcontrol/chart/chartdrawing.h"
+#include "statcontrol/chart/chartpicture.h"
 #include "ui/picturecontrol.h"
 
 #include "programfixture.h"
@@ -191,7 +191,7 @@ QByteArray programChart()
     drawing.chart()->resize(800, 500);
     drawing.show(content);
     return statcontrol::chartPicture(scene, drawing.chart()->sceneBoundingRect(), QSize(800, 500),
-                                     statcontrol::PictureFormat::Emf);
+                                     statcontrol::ChartFileFormat::Emf);
 }
 
 void PictureViewerTest::chosenFileShown_data()

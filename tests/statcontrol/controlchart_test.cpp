@@ -1,3 +1,5 @@
+#include "common/prompter.h"
+#include "statcontrol/chart/chartdrawing.h"
 #include "statcontrol/chartwindow.h"
 #include "ui/updown.h"
 
@@ -11,6 +13,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGraphicsScene>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,6 +37,7 @@ private Q_SLOTS:
     void aPromptClosedEmptyLeavesNoSeries();
     void savingWritesAMetafileWhateverTheName();
     void theMetafileIsAVectorPictureOfTheChart();
+    void aPointAboveTheRangeIsSeenWithItsMark();
     void theSpinControlWraps();
 
 private:
@@ -242,6 +247,37 @@ void ControlChartTest::theMetafileIsAVectorPictureOfTheChart()
          {QColor(0, 128, 0), QColor(255, 0, 0), QColor(0, 0, 255), QColor(255, 0, 255)})
         QVERIFY2(colours.contains(colourRef(colour)), qPrintable(colour.name()));
     QVERIFY(!svgOf(emf).isEmpty());
+}
+
+void ControlChartTest::aPointAboveTheRangeIsSeenWithItsMark()
+{
+    // The third batch, 30 MPa, lies above the strength axis's top, 28,7 MPa.
+    const statcontrol::ControlForm form {"23,1", "3", "24,7", "21,5", "25,7", "20,6"};
+    common::ImmediatePrompter prompter({}, {"24", "22,5", "30"});
+    statcontrol::ControlChart content = statcontrol::emptyControlChart();
+    QVERIFY(!statcontrol::fillControlChart(content, form, prompter));
+    QGraphicsScene scene;
+    statcontrol::ChartDrawing drawing;
+    QChart *chart = drawing.chart();
+    scene.addItem(chart);
+    chart->resize(800, 500);
+    drawing.show(content);
+    QImage image(800, 500, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    scene.render(&painter, image.rect(), chart->sceneBoundingRect());
+    painter.end();
+
+    // Its value mark, black on white, in the plot area near the top, over its batch.
+    const QRectF plot = chart->plotArea();
+    const double x = chart->mapToPosition(QPointF(3, 30), chart->series().at(5)).x();
+    const QRect mark = QRectF(x - 20, plot.top(), 40, 45).toAlignedRect() & image.rect();
+    int dark = 0;
+    for (int row = mark.top(); row <= mark.bottom(); ++row) {
+        for (int column = mark.left(); column <= mark.right(); ++column)
+            dark += qGray(image.pixel(column, row)) < 100 ? 1 : 0;
+    }
+    QVERIFY2(dark > 20, qPrintable(QString::number(dark)));
 }
 
 void ControlChartTest::theSpinControlWraps()

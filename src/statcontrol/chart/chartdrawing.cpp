@@ -1,4 +1,4 @@
-#include "statcontrol/chartdrawing.h"
+#include "statcontrol/chart/chartdrawing.h"
 
 #include "text/numbers.h"
 
@@ -52,8 +52,9 @@ constexpr int markerSide = 9;
 } // namespace
 
 // The series drawn over the chart: each line in its points' colour and width, and for the
-// batch strengths a rectangle at each point and its value on a leader above it. Drawn over the
-// plot area, not cut off at its edges.
+// batch strengths a rectangle at each point and its value on a leader above it. A point beyond
+// the axes' range is drawn on the edge of the plot area, not left out, and a value mark with no
+// room above its point inside the plot area hangs below it: every point and mark can be seen.
 class ChartLines : public QGraphicsItem
 {
 public:
@@ -101,7 +102,10 @@ public:
 private:
     QPointF position(std::size_t series, const ChartPoint &point) const
     {
-        return m_chart->mapToPosition(QPointF(point.x, point.y), m_series[series]);
+        const QPointF at = m_chart->mapToPosition(QPointF(point.x, point.y), m_series[series]);
+        const QRectF plot = m_chart->plotArea();
+        return QPointF(std::max(plot.left(), std::min(at.x(), plot.right())),
+                       std::max(plot.top(), std::min(at.y(), plot.bottom())));
     }
 
     static void drawMarkers(QPainter *painter, const ChartSeries &series, const QPolygonF &at)
@@ -118,14 +122,17 @@ private:
         painter->setFont(m_chart->font());
         const QFontMetricsF metrics(m_chart->font());
         for (qsizetype i = 0; i < at.size(); ++i) {
-            const QPointF start = at[i] - QPointF(0, markerSide / 2.0);
-            const QPointF end = start - QPointF(0, ControlChart::leaderLength);
-            painter->setPen(QPen(Qt::black, 1));
-            painter->drawLine(start, end);
             const QString text = QString::fromStdString(
                 text::general(series.points[static_cast<std::size_t>(i)].y));
             const QSizeF size(metrics.horizontalAdvance(text) + 6, metrics.height() + 2);
-            const QRectF box(end - QPointF(size.width() / 2, size.height()), size);
+            const double reach = markerSide / 2.0 + ControlChart::leaderLength + size.height();
+            // Up from the point, or down when the mark would leave the plot area at the top.
+            const double up = at[i].y() - reach >= m_chart->plotArea().top() ? -1 : 1;
+            const QPointF start = at[i] + QPointF(0, up * markerSide / 2.0);
+            const QPointF end = start + QPointF(0, up * ControlChart::leaderLength);
+            painter->setPen(QPen(Qt::black, 1));
+            painter->drawLine(start, end);
+            const QRectF box(end - QPointF(size.width() / 2, up < 0 ? size.height() : 0), size);
             painter->setBrush(Qt::white);
             painter->drawRect(box);
             painter->drawText(box, Qt::AlignCenter, text);

@@ -20,7 +20,8 @@ class ChartLines;
 // swatches in series order, the strength axis with its fixed range and the batch axis fitted
 // to the points, the foot caption under it all, margins of 5 % of the height at the top and
 // the bottom. The series' lines, markers and value marks are drawn over the chart, so that a
-// point outside the strength axis's range is drawn too, not cut off.
+// point outside the strength axis's range is drawn too, on the edge of the plot area, with its
+// value mark inside the plot area (below the point when there is no room above it).
 class ChartDrawing : public QObject
 {
     Q_OBJECT

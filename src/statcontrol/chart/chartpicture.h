@@ -11,15 +11,15 @@ class QString;
 
 namespace statcontrol {
 
-// The picture formats the chart is written in: the enhanced metafile (the program's own), and
-// SVG, PNG and PDF through Qt's generators.
-enum class PictureFormat { Emf, Svg, Png, Pdf };
+// The file formats the chart is written in: the enhanced metafile (the program's own), and SVG,
+// PNG and PDF through Qt's generators.
+enum class ChartFileFormat { Emf, Svg, Png, Pdf };
 
 // The format a name on the command line stands for ("emf", "svg", "png", "pdf").
-std::optional<PictureFormat> pictureFormat(const QString &name);
+std::optional<ChartFileFormat> chartFileFormat(const QString &name);
 
 // The bytes of a picture file of `source` of the scene drawn at `size` pixels (96 per inch).
 QByteArray chartPicture(QGraphicsScene &scene, const QRectF &source, QSize size,
-                        PictureFormat format);
+                        ChartFileFormat format);
 
 } // namespace statcontrol

@@ -1,4 +1,4 @@
-#include "statcontrol/chartpicture.h"
+#include "statcontrol/chart/chartpicture.h"
 
 #include "ui/emfpaintdevice.h"
 
@@ -24,33 +24,33 @@ void draw(QPaintDevice &device, QGraphicsScene &scene, const QRectF &source, QSi
 
 } // namespace
 
-std::optional<PictureFormat> pictureFormat(const QString &name)
+std::optional<ChartFileFormat> chartFileFormat(const QString &name)
 {
     const QString lower = name.toLower();
     if (lower == QLatin1String("emf"))
-        return PictureFormat::Emf;
+        return ChartFileFormat::Emf;
     if (lower == QLatin1String("svg"))
-        return PictureFormat::Svg;
+        return ChartFileFormat::Svg;
     if (lower == QLatin1String("png"))
-        return PictureFormat::Png;
+        return ChartFileFormat::Png;
     if (lower == QLatin1String("pdf"))
-        return PictureFormat::Pdf;
+        return ChartFileFormat::Pdf;
     return std::nullopt;
 }
 
 QByteArray chartPicture(QGraphicsScene &scene, const QRectF &source, QSize size,
-                        PictureFormat format)
+                        ChartFileFormat format)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     switch (format) {
-    case PictureFormat::Emf: {
+    case ChartFileFormat::Emf: {
         ui::EmfPaintDevice metafile(size, dotsPerInch);
         draw(metafile, scene, source, size);
         return metafile.data();
     }
-    case PictureFormat::Svg: {
+    case ChartFileFormat::Svg: {
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
         svg.setSize(size);
@@ -59,14 +59,14 @@ QByteArray chartPicture(QGraphicsScene &scene, const QRectF &source, QSize size,
         draw(svg, scene, source, size);
         break;
     }
-    case PictureFormat::Png: {
+    case ChartFileFormat::Png: {
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
         draw(image, scene, source, size);
         image.save(&buffer, "PNG");
         break;
     }
-    case PictureFormat::Pdf: {
+    case ChartFileFormat::Pdf: {
         QPdfWriter pdf(&buffer);
         pdf.setResolution(dotsPerInch);
         pdf.setPageSize(QPageSize(QSizeF(size) * 72.0 / dotsPerInch, QPageSize::Point));
