@@ -1,5 +1,5 @@
-#include "ui/picture.h"
-#include "ui/pictureloader.h"
+#include "picture/picture.h"
+#include "picture/pictureloader.h"
 
 #include "testpictures.h"
 
@@ -11,7 +11,7 @@
 #include <random>
 
 using namespace testpictures;
-using ui::PictureFormat;
+using picture::PictureFormat;
 
 namespace {
 
@@ -183,7 +183,7 @@ void PictureFuzzTest::damagedFilesGiveAPictureOrNothing()
 {
     QFETCH(PictureFormat, format);
     QFETCH(QByteArray, bytes);
-    QVERIFY2(ui::decodePicture(format, bytes), "the undamaged file loads");
+    QVERIFY2(picture::decodePicture(format, bytes), "the undamaged file loads");
     // The same damage at every run, so that a failure can be repeated.
     std::mt19937 random(qChecksum(QByteArrayView(QTest::currentDataTag())));
     QElapsedTimer clock;
@@ -192,14 +192,14 @@ void PictureFuzzTest::damagedFilesGiveAPictureOrNothing()
     int tried = 0;
     QImage canvas(64, 64, QImage::Format_ARGB32_Premultiplied);
     for (; tried < mutationsPerFile && clock.elapsed() < millisecondsPerFile; ++tried) {
-        const std::optional<ui::Picture> picture
-            = ui::decodePicture(format, mutated(bytes, random));
-        if (!picture)
+        const std::optional<picture::Picture> decoded
+            = picture::decodePicture(format, mutated(bytes, random));
+        if (!decoded)
             continue;
         ++pictures;
-        QVERIFY(ui::Picture::sizeAllowed(picture->size()));
+        QVERIFY(picture::Picture::sizeAllowed(decoded->size()));
         QPainter painter(&canvas);
-        picture->paint(painter);
+        decoded->paint(painter);
     }
     qInfo("%d damaged files tried, %d gave a picture", tried, pictures);
 }

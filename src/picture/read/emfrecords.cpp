@@ -1,6 +1,6 @@
-#include "ui/emfrecords.h"
+#include "picture/read/emfrecords.h"
 
-#include "ui/picture.h"
+#include "picture/picture.h"
 
 #include <QtEndian>
 
@@ -11,7 +11,7 @@
 #include <uemf.h>
 #include <uemf_safe.h>
 
-namespace ui {
+namespace picture {
 
 namespace {
 
@@ -136,4 +136,4 @@ std::optional<EnhancedMetafileFrame> checkEnhancedMetafile(QByteArrayView bytes)
     return frame;
 }
 
-} // namespace ui
+} // namespace picture

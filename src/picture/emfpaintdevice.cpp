@@ -1,13 +1,13 @@
-#include "ui/emfpaintdevice.h"
+#include "picture/emfpaintdevice.h"
 
-#include "ui/emfpaintengine.h"
+#include "picture/emf/emfpaintengine.h"
 
 #include <QtMath>
 
 #include <algorithm>
 #include <limits>
 
-namespace ui {
+namespace picture {
 
 namespace {
 
@@ -67,4 +67,4 @@ QByteArray EmfPaintDevice::data() const
     return m_engine->metafile();
 }
 
-} // namespace ui
+} // namespace picture

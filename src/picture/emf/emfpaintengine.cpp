@@ -1,6 +1,6 @@
-#include "ui/emfpaintengine.h"
+#include "picture/emf/emfpaintengine.h"
 
-#include "ui/emfgeometry.h"
+#include "picture/emf/emfgeometry.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -14,7 +14,7 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace ui {
+namespace picture {
 
 namespace {
 
@@ -451,4 +451,4 @@ void EmfPaintEngine::writeBitmap(const QRectF &deviceTarget, const QImage &uprig
     m_stream.append(record);
 }
 
-} // namespace ui
+} // namespace picture

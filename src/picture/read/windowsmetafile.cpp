@@ -1,6 +1,6 @@
-#include "ui/windowsmetafile.h"
+#include "picture/read/windowsmetafile.h"
 
-#include "ui/wmfpainter.h"
+#include "picture/read/wmfpainter.h"
 
 #include <QPainter>
 #include <QtEndian>
@@ -11,7 +11,7 @@
 #include <dlfcn.h>
 #include <libwmf/api.h>
 
-namespace ui {
+namespace picture {
 
 namespace {
 
@@ -180,4 +180,4 @@ std::optional<Picture> decodeWindowsMetafile(const QByteArray &bytes)
     return picture;
 }
 
-} // namespace ui
+} // namespace picture

@@ -1,11 +1,11 @@
-#include "ui/imagecompleteness.h"
+#include "picture/read/imagecompleteness.h"
 
 #include <QtEndian>
 
 #include <cstdint>
 #include <optional>
 
-namespace ui {
+namespace picture {
 
 namespace {
 
@@ -170,4 +170,4 @@ bool gifComplete(QByteArrayView bytes)
     return bytes.endsWith(';');
 }
 
-} // namespace ui
+} // namespace picture

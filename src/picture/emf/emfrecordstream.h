@@ -1,5 +1,8 @@
 #pragma once
 
+// Private to loviz_picture: the metafile writer's internals (src/picture/emf/), which no other
+// layer can include.
+
 #include <QByteArray>
 #include <QSize>
 
@@ -8,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-namespace ui {
+namespace picture {
 
 // One enhanced metafile being written in memory: the header first, then the records one by
 // one, and at the end the EOF record and the header's totals (bytes, records, handles).
@@ -54,4 +57,4 @@ private:
     bool m_failed = false;
 };
 
-} // namespace ui
+} // namespace picture

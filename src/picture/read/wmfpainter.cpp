@@ -1,8 +1,8 @@
-#include "ui/wmfpainter.h"
+#include "picture/read/wmfpainter.h"
 
-#include "ui/imagecompleteness.h"
-#include "ui/picture.h"
-#include "ui/wmfstyle.h"
+#include "picture/picture.h"
+#include "picture/read/imagecompleteness.h"
+#include "picture/read/wmfstyle.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -14,7 +14,7 @@
 
 #include <libwmf/defs.h>
 
-namespace ui {
+namespace picture {
 
 namespace {
 
@@ -431,4 +431,4 @@ float WmfPainter::stringWidth(wmfAPI *, wmfFont *font, char *text)
     return float(metrics.horizontalAdvance(decodedText(text, font)) / size);
 }
 
-} // namespace ui
+} // namespace picture

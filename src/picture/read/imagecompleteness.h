@@ -1,8 +1,11 @@
 #pragma once
 
+// Private to loviz_picture: the readers' internals (src/picture/read/), which no other layer can
+// include.
+
 #include <QByteArrayView>
 
-namespace ui {
+namespace picture {
 
 // Whether a file's bytes hold all of the image their headers announce. Qt's decoders fill the
 // part of a truncated image that is missing and report success, so a picture is only taken
@@ -22,4 +25,4 @@ bool pngComplete(QByteArrayView bytes);
 bool jpegComplete(QByteArrayView bytes);
 bool gifComplete(QByteArrayView bytes);
 
-} // namespace ui
+} // namespace picture

@@ -1,7 +1,7 @@
-#include "ui/pictureloader.h"
+#include "picture/pictureloader.h"
 
-#include "ui/imagecompleteness.h"
-#include "ui/metafileloader.h"
+#include "picture/read/imagecompleteness.h"
+#include "picture/read/metafileloader.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -10,7 +10,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-namespace ui {
+namespace picture {
 
 namespace {
 
@@ -126,4 +126,4 @@ std::optional<Picture> loadPictureFile(const QString &path)
     return decodePicture(*format, *bytes);
 }
 
-} // namespace ui
+} // namespace picture

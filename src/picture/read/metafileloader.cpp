@@ -1,7 +1,7 @@
-#include "ui/metafileloader.h"
+#include "picture/read/metafileloader.h"
 
-#include "ui/emfrecords.h"
-#include "ui/windowsmetafile.h"
+#include "picture/read/emfrecords.h"
+#include "picture/read/windowsmetafile.h"
 
 #include <QPainter>
 #include <QRegularExpression>
@@ -14,7 +14,7 @@
 
 #include <emf2svg.h>
 
-namespace ui {
+namespace picture {
 
 namespace {
 
@@ -137,4 +137,4 @@ std::optional<Picture> decodeEnhancedMetafile(const QByteArray &bytes)
     });
 }
 
-} // namespace ui
+} // namespace picture

@@ -1,7 +1,6 @@
-#include "ui/wmfstyle.h"
+#include "picture/read/wmfstyle.h"
 
 #include "text/cp1251.h"
-#include "ui/textconvert.h"
 
 #include <QImage>
 #include <QStringDecoder>
@@ -11,7 +10,7 @@
 
 #include <libwmf/defs.h>
 
-namespace ui {
+namespace picture {
 
 namespace {
 
@@ -167,7 +166,7 @@ QString decodedText(const char *bytes, const wmfFont *font)
         if (decoder.isValid())
             return decoder(QByteArrayView(bytes));
     }
-    return toQt(text::fromCp1251(bytes));
+    return QString::fromStdString(text::fromCp1251(bytes));
 }
 
-} // namespace ui
+} // namespace picture

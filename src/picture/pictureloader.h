@@ -1,13 +1,13 @@
 #pragma once
 
-#include "ui/picture.h"
+#include "picture/picture.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <optional>
 
-namespace ui {
+namespace picture {
 
 // The decoders of the picture control.
 enum class PictureFormat { Bitmap, Icon, Metafile, Png, Jpeg, Gif, Svg };
@@ -25,4 +25,4 @@ std::optional<Picture> decodePicture(PictureFormat format, const QByteArray &byt
 // damaged file).
 std::optional<Picture> loadPictureFile(const QString &path);
 
-} // namespace ui
+} // namespace picture

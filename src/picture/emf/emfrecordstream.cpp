@@ -1,4 +1,4 @@
-#include "ui/emfrecordstream.h"
+#include "picture/emf/emfrecordstream.h"
 
 #include <uemf.h>
 
@@ -12,7 +12,7 @@
 static_assert(std::endian::native == std::endian::little,
               "EMF records are little-endian and are written here as they lie in memory");
 
-namespace ui {
+namespace picture {
 
 namespace {
 
@@ -140,4 +140,4 @@ QByteArray EmfRecordStream::finish()
     return metafile;
 }
 
-} // namespace ui
+} // namespace picture
