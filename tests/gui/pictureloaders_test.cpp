@@ -124,7 +124,7 @@ void PictureLoadersTest::textAsWritten()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     const std::optional<picture::Picture> decoded
-        = picture::decodePicture(picture::PictureFormat::Metafile, bytes);
+        = picture::decodePicture(picture::Decoder::Metafile, bytes);
     QVERIFY(decoded);
     QCOMPARE(textsOf(*decoded).join(QString()), text);
 }
