@@ -25,9 +25,9 @@ public:
     EmfRecordStream(const EmfRecordStream &) = delete;
     EmfRecordStream &operator=(const EmfRecordStream &) = delete;
 
-    // Drops anything written so far and writes the header of a picture of the given size at
-    // the given resolution: bounds in device pixels, frame in 0.01 mm, and a reference device
-    // of exactly that size and resolution.
+    // Drops anything written so far and writes the header of a picture of the given size (at
+    // least 1 × 1, as EmfPaintDevice makes it) at the given resolution: bounds in device
+    // pixels, frame in 0.01 mm, and a reference device of exactly that size and resolution.
     void start(QSize sizeInPixels, int dotsPerInch);
 
     // Appends a record made by a libUEMF *_set function and frees it. A null record (the

@@ -11,6 +11,10 @@ namespace picture {
 // part of a truncated image that is missing and report success, so a picture is only taken
 // when these say it is whole.
 
+// The file header of a Windows bitmap file: "BM", the file's size, two reserved words, where
+// the pixels begin.
+inline constexpr qsizetype bitmapFileHeaderSize = 14;
+
 // A Windows bitmap file ("BM", the file header, a device-independent bitmap).
 bool bitmapFileComplete(QByteArrayView bytes);
 // A device-independent bitmap without a file header (the header, the colour table, the
