@@ -82,9 +82,8 @@ std::optional<WmfFrame> frameBeforeScan(QByteArrayView bytes)
     return frame;
 }
 
-// libwmf and libUEMF both export a function wmf_free, and libwmf's own calls go to the one
-// that the program found first. Bound to libUEMF's, libwmf crashes on the first metafile, so
-// none is read then. (The link order in CMakeLists.txt puts libwmf first.)
+// Whether libwmf's calls of wmf_free reach its own function (the link order in
+// src/picture/CMakeLists.txt): when they do not, no Windows metafile is read.
 bool libwmfFreesItsOwnMemory()
 {
     static const bool own = [] {
