@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QLineEdit>
 
 namespace shell {
 
@@ -20,7 +21,16 @@ void addPreviewAndReadOnly(QFileDialog *dialog)
     auto *preview = new ui::PicturePreview(dialog);
     preview->setObjectName(QStringLiteral("PicturePreview"));
     layout->addWidget(preview, 1, layout->columnCount(), 1, 1);
+    // The preview shows the file picked in the list, or the one whose name the user types
+    // (which the list selects without making it current).
     QObject::connect(dialog, &QFileDialog::currentChanged, preview, &ui::PicturePreview::showFile);
+    if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))) {
+        QObject::connect(
+            name, &QLineEdit::textEdited, preview, [dialog, preview](const QString &typed) {
+                preview->showFile(typed.isEmpty() ? QString()
+                                                  : dialog->directory().absoluteFilePath(typed));
+            });
+    }
     // Shown as the system's dialog shows it; opening a picture never writes to it.
     auto *readOnly = new QCheckBox(QStringLiteral("Только чтение"), dialog);
     readOnly->setObjectName(QStringLiteral("ReadOnlyCheckBox"));

@@ -1,6 +1,6 @@
 #include "ui/picturecontrol.h"
 
-#include "ui/pictureloader.h"
+#include "picture/pictureloader.h"
 
 #include <QPainter>
 
@@ -17,7 +17,7 @@ PictureControl::PictureControl(QWidget *parent)
 
 bool PictureControl::loadFile(const QString &path)
 {
-    std::optional<Picture> loaded = loadPictureFile(path);
+    std::optional<picture::Picture> loaded = picture::loadPictureFile(path);
     if (!loaded)
         return false;
     m_picture = std::move(loaded);
@@ -42,7 +42,7 @@ PicturePreview::PicturePreview(QWidget *parent)
 
 void PicturePreview::showFile(const QString &path)
 {
-    m_picture = loadPictureFile(path);
+    m_picture = picture::loadPictureFile(path);
     update();
 }
 

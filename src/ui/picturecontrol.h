@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/picture.h"
+#include "picture/picture.h"
 
 #include <QWidget>
 
@@ -21,13 +21,13 @@ public:
     // Loads a file, the decoder chosen by its extension; false, with nothing changed, when it
     // does not load whole.
     bool loadFile(const QString &path);
-    const std::optional<Picture> &picture() const { return m_picture; }
+    const std::optional<picture::Picture> &picture() const { return m_picture; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    std::optional<Picture> m_picture;
+    std::optional<picture::Picture> m_picture;
 };
 
 // The preview of a picture file: the picture made small enough to fit, never larger than its
@@ -40,14 +40,14 @@ public:
     explicit PicturePreview(QWidget *parent = nullptr);
 
     void showFile(const QString &path);
-    const std::optional<Picture> &picture() const { return m_picture; }
+    const std::optional<picture::Picture> &picture() const { return m_picture; }
     QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    std::optional<Picture> m_picture;
+    std::optional<picture::Picture> m_picture;
 };
 
 } // namespace ui

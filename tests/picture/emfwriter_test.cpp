@@ -1,4 +1,4 @@
-#include "ui/emfpaintdevice.h"
+#include "picture/emfpaintdevice.h"
 
 #include "emfreading.h"
 
@@ -87,7 +87,7 @@ namespace {
 
 QByteArray metafileOf(Painting painting, QSize size, int dotsPerInch)
 {
-    ui::EmfPaintDevice device(size, dotsPerInch);
+    picture::EmfPaintDevice device(size, dotsPerInch);
     QPainter painter(&device);
     if (painting == Painting::VectorScene)
         paintVectorScene(painter);
@@ -219,7 +219,7 @@ void EmfWriterTest::sceneRecords()
         return;
     QCOMPARE(utf16At(found->font, 40, 5), QStringLiteral("Arial"));
     QCOMPARE(i32(found->font, 12), -16 * 16); // 12 pt at 96 dpi: a 16-pixel em
-    ui::EmfPaintDevice device(QSize(10, 10));
+    picture::EmfPaintDevice device(QSize(10, 10));
     const qreal width = QFontMetricsF(axisFont(), &device).horizontalAdvance(text) * 16;
     QVERIFY2(std::abs(advanceOf(*found) - width) <= 16, qPrintable(QString::number(width)));
 }

@@ -1,5 +1,5 @@
-#include "ui/picture.h"
-#include "ui/pictureloader.h"
+#include "picture/picture.h"
+#include "picture/pictureloader.h"
 
 #include "testpictures.h"
 
@@ -11,7 +11,7 @@
 #include <random>
 
 using namespace testpictures;
-using ui::PictureFormat;
+using picture::Decoder;
 
 namespace {
 
@@ -164,26 +164,25 @@ void PictureFuzzTest::initTestCase()
 
 void PictureFuzzTest::damagedFilesGiveAPictureOrNothing_data()
 {
-    QTest::addColumn<PictureFormat>("format");
+    QTest::addColumn<Decoder>("decoder");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("bitmap") << PictureFormat::Bitmap
-                            << bitmapFile(twoColourImage(QImage::Format_RGB32));
-    QTest::newRow("16-colour bitmap") << PictureFormat::Bitmap << sixteenColours();
-    QTest::newRow("icon") << PictureFormat::Icon
+    QTest::newRow("bitmap") << Decoder::Bitmap << bitmapFile(twoColourImage(QImage::Format_RGB32));
+    QTest::newRow("16-colour bitmap") << Decoder::Bitmap << sixteenColours();
+    QTest::newRow("icon") << Decoder::Icon
                           << bitmapFile(twoColourImage(QImage::Format_ARGB32), "ICO");
-    QTest::newRow("metafile") << PictureFormat::Metafile << richWindowsMetafile();
-    QTest::newRow("plain metafile") << PictureFormat::Metafile << windowsMetafile(false);
+    QTest::newRow("metafile") << Decoder::Metafile << richWindowsMetafile();
+    QTest::newRow("plain metafile") << Decoder::Metafile << windowsMetafile(false);
     QTest::newRow("enhanced metafile")
-        << PictureFormat::Metafile << richEnhancedMetafile(m_dir.filePath(QStringLiteral("r.emf")));
-    QTest::newRow("chart") << PictureFormat::Metafile
+        << Decoder::Metafile << richEnhancedMetafile(m_dir.filePath(QStringLiteral("r.emf")));
+    QTest::newRow("chart") << Decoder::Metafile
                            << chartMetafile(m_dir.filePath(QStringLiteral("c.emf")));
 }
 
 void PictureFuzzTest::damagedFilesGiveAPictureOrNothing()
 {
-    QFETCH(PictureFormat, format);
+    QFETCH(Decoder, decoder);
     QFETCH(QByteArray, bytes);
-    QVERIFY2(ui::decodePicture(format, bytes), "the undamaged file loads");
+    QVERIFY2(picture::decodePicture(decoder, bytes), "the undamaged file loads");
     // The same damage at every run, so that a failure can be repeated.
     std::mt19937 random(qChecksum(QByteArrayView(QTest::currentDataTag())));
     QElapsedTimer clock;
@@ -192,14 +191,14 @@ void PictureFuzzTest::damagedFilesGiveAPictureOrNothing()
     int tried = 0;
     QImage canvas(64, 64, QImage::Format_ARGB32_Premultiplied);
     for (; tried < mutationsPerFile && clock.elapsed() < millisecondsPerFile; ++tried) {
-        const std::optional<ui::Picture> picture
-            = ui::decodePicture(format, mutated(bytes, random));
-        if (!picture)
+        const std::optional<picture::Picture> decoded
+            = picture::decodePicture(decoder, mutated(bytes, random));
+        if (!decoded)
             continue;
         ++pictures;
-        QVERIFY(ui::Picture::sizeAllowed(picture->size()));
+        QVERIFY(picture::Picture::sizeAllowed(decoded->size()));
         QPainter painter(&canvas);
-        picture->paint(painter);
+        decoded->paint(painter);
     }
     qInfo("%d damaged files tried, %d gave a picture", tried, pictures);
 }

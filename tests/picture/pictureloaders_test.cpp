@@ -1,5 +1,4 @@
-#include "ui/metafileloader.h"
-#include "ui/pictureloader.h"
+#include "picture/pictureloader.h"
 
 #include "paintrecorder.h"
 #include "testpictures.h"
@@ -16,20 +15,20 @@ namespace {
 const QColor white(Qt::white);
 
 // The picture painted over white at its natural size.
-QImage shown(const ui::Picture &picture)
+QImage shown(const picture::Picture &drawn)
 {
-    QImage image(picture.size(), QImage::Format_RGB32);
+    QImage image(drawn.size(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    picture.paint(painter);
+    drawn.paint(painter);
     return image;
 }
 
-QStringList textsOf(const ui::Picture &picture)
+QStringList textsOf(const picture::Picture &drawn)
 {
     TextRecorder recorder;
     QPainter painter(&recorder);
-    picture.paint(painter);
+    drawn.paint(painter);
     painter.end();
     return recorder.texts();
 }
@@ -99,10 +98,11 @@ void PictureLoadersTest::naturalSizeAndStoredColours()
     QFETCH(QPoint, inside);
     QFETCH(QPoint, outside);
     QFETCH(QColor, outsideColour);
-    const std::optional<ui::Picture> picture = ui::loadPictureFile(writeFile(*m_dir, name, bytes));
-    QVERIFY(picture);
-    QCOMPARE(picture->size(), size);
-    const QImage image = shown(*picture);
+    const std::optional<picture::Picture> loaded
+        = picture::loadPictureFile(writeFile(*m_dir, name, bytes));
+    QVERIFY(loaded);
+    QCOMPARE(loaded->size(), size);
+    const QImage image = shown(*loaded);
     QCOMPARE(image.pixelColor(0, 0), blue);
     QCOMPARE(image.pixelColor(inside), blue);
     QCOMPARE(image.pixelColor(outside), outsideColour);
@@ -123,9 +123,10 @@ void PictureLoadersTest::textAsWritten()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
-    const std::optional<ui::Picture> picture = ui::decodeMetafile(bytes);
-    QVERIFY(picture);
-    QCOMPARE(textsOf(*picture).join(QString()), text);
+    const std::optional<picture::Picture> decoded
+        = picture::decodePicture(picture::Decoder::Metafile, bytes);
+    QVERIFY(decoded);
+    QCOMPARE(textsOf(*decoded).join(QString()), text);
 }
 
 void PictureLoadersTest::wholeOrNothing_data()
@@ -163,7 +164,7 @@ void PictureLoadersTest::wholeOrNothing()
 {
     QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
-    QVERIFY(!ui::loadPictureFile(writeFile(*m_dir, name, bytes)));
+    QVERIFY(!picture::loadPictureFile(writeFile(*m_dir, name, bytes)));
 }
 
 QTEST_MAIN(PictureLoadersTest)

@@ -36,6 +36,7 @@ private Q_SLOTS:
     void dialogFilter_data();
     void dialogFilter();
     void dialogPreviewAndReadOnlyBox();
+    void undecodableFileEmptiesThePreview();
     void viewerWindow();
     void chosenFileShown_data();
     void chosenFileShown();
@@ -155,6 +156,35 @@ void PictureViewerTest::dialogPreviewAndReadOnlyBox()
     QCOMPARE(previewed, QSize(37, 21));
     QCOMPARE(previewedOther, QSize());
     QVERIFY(readOnlyShown);
+}
+
+// A good file picked in the list, then an undecodable one and the good one chosen by typing
+// their names (which the list selects without making them current).
+void PictureViewerTest::undecodableFileEmptiesThePreview()
+{
+    const QByteArray bitmap = bitmapFile(twoColourImage(QImage::Format_RGB32));
+    const QString good = writeFile(m_dir, QStringLiteral("good.bmp"), bitmap);
+    writeFile(m_dir, QStringLiteral("undecodable.bmp"), bitmap.chopped(4));
+    QList<QSize> previewed;
+    whenModal(QStringLiteral("OpenPictureDialog1"), [&](QDialog *dialog) {
+        auto *fileDialog = static_cast<QFileDialog *>(dialog);
+        auto *preview = dialog->findChild<ui::PicturePreview *>(QStringLiteral("PicturePreview"));
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        const auto record = [&] {
+            previewed << (preview->picture() ? preview->picture()->size() : QSize());
+        };
+        fileDialog->setDirectory(m_dir.path());
+        Q_EMIT fileDialog->currentChanged(good);
+        record();
+        for (const char *typed : {"undecodable.bmp", "good.bmp"}) {
+            QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(name, QString::fromLatin1(typed));
+            record();
+        }
+        dialog->reject();
+    });
+    m_app.mainWindow().action(shell::Command::OpenPicture)->trigger();
+    QCOMPARE(previewed, (QList<QSize> {QSize(37, 21), QSize(), QSize(37, 21)}));
 }
 
 void PictureViewerTest::viewerWindow()

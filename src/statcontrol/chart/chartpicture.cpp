@@ -1,6 +1,6 @@
 #include "statcontrol/chart/chartpicture.h"
 
-#include "ui/emfpaintdevice.h"
+#include "picture/emfpaintdevice.h"
 
 #include <QBuffer>
 #include <QGraphicsScene>
@@ -46,7 +46,7 @@ QByteArray chartPicture(QGraphicsScene &scene, const QRectF &source, QSize size,
     buffer.open(QIODevice::WriteOnly);
     switch (format) {
     case ChartFileFormat::Emf: {
-        ui::EmfPaintDevice metafile(size, dotsPerInch);
+        picture::EmfPaintDevice metafile(size, dotsPerInch);
         draw(metafile, scene, source, size);
         return metafile.data();
     }

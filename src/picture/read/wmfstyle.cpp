@@ -1,7 +1,6 @@
-#include "ui/wmfstyle.h"
+#include "picture/read/wmfstyle.h"
 
 #include "text/cp1251.h"
-#include "ui/textconvert.h"
 
 #include <QImage>
 #include <QStringDecoder>
@@ -10,8 +9,9 @@
 #include <cmath>
 
 #include <libwmf/defs.h>
+#include <uemf.h>
 
-namespace ui {
+namespace picture {
 
 namespace {
 
@@ -56,20 +56,21 @@ Qt::BrushStyle hatchStyle(unsigned hatch)
 // default and Russian sets and any other.
 const char *codePageOf(unsigned charSet)
 {
+    // The character sets are GDI's, named in libUEMF (libwmf has no names for them).
     switch (charSet) {
-    case 2: // symbol fonts: the bytes as they are
+    case U_SYMBOL_CHARSET: // the bytes as they are
         return "ISO-8859-1";
-    case 161:
+    case U_GREEK_CHARSET:
         return "windows-1253";
-    case 162:
+    case U_TURKISH_CHARSET:
         return "windows-1254";
-    case 177:
+    case U_HEBREW_CHARSET:
         return "windows-1255";
-    case 178:
+    case U_ARABIC_CHARSET:
         return "windows-1256";
-    case 186:
+    case U_BALTIC_CHARSET:
         return "windows-1257";
-    case 238:
+    case U_EASTEUROPE_CHARSET:
         return "windows-1250";
     default:
         return nullptr;
@@ -167,7 +168,7 @@ QString decodedText(const char *bytes, const wmfFont *font)
         if (decoder.isValid())
             return decoder(QByteArrayView(bytes));
     }
-    return toQt(text::fromCp1251(bytes));
+    return QString::fromStdString(text::fromCp1251(bytes));
 }
 
-} // namespace ui
+} // namespace picture

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-namespace ui {
+namespace picture {
 
 class EmfPaintEngine;
 
@@ -15,7 +15,7 @@ class EmfPaintEngine;
 // has the given size in device pixels at the given resolution, which the metafile's frame keeps,
 // so that viewers show it at its natural size.
 //
-//     ui::EmfPaintDevice device(QSize(800, 500));
+//     picture::EmfPaintDevice device(QSize(800, 500));
 //     QPainter painter(&device);
 //     scene.render(&painter);
 //     painter.end();
@@ -42,4 +42,4 @@ private:
     std::unique_ptr<EmfPaintEngine> m_engine;
 };
 
-} // namespace ui
+} // namespace picture

@@ -1,6 +1,9 @@
 #pragma once
 
-#include "ui/emfrecordstream.h"
+// Private to loviz_picture: the metafile writer's internals (src/picture/emf/), which no other
+// layer can include.
+
+#include "picture/emf/emfrecordstream.h"
 
 #include <uemf.h>
 
@@ -14,8 +17,7 @@
 
 // The geometry of EmfPaintEngine's metafiles: device pixels in the metafile's logical units,
 // bounds in device pixels, and the records of lines, polygons, curves and path figures.
-// For the paint engine only: it needs libUEMF's header, which loviz_ui keeps to itself.
-namespace ui {
+namespace picture {
 
 // Logical units per device pixel: positions keep a sixteenth of a pixel.
 constexpr int emfUnitsPerPixel = 16;
@@ -72,4 +74,4 @@ void appendEmfOutlines(EmfRecordStream &stream, const std::vector<EmfFigure> &fi
 // record without a region.
 void appendEmfClipReset(EmfRecordStream &stream);
 
-} // namespace ui
+} // namespace picture

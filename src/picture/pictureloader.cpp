@@ -1,7 +1,7 @@
-#include "ui/pictureloader.h"
+#include "picture/pictureloader.h"
 
-#include "ui/imagecompleteness.h"
-#include "ui/metafileloader.h"
+#include "picture/read/imagecompleteness.h"
+#include "picture/read/metafileloader.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -10,7 +10,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-namespace ui {
+namespace picture {
 
 namespace {
 
@@ -77,39 +77,37 @@ std::optional<QByteArray> fileBytes(const QString &path)
 
 } // namespace
 
-std::optional<PictureFormat> pictureFormatOf(const QString &fileName)
+std::optional<Decoder> decoderOf(const QString &fileName)
 {
-    static const std::pair<const char *, PictureFormat> formats[] = {
-        {"bmp", PictureFormat::Bitmap},   {"ico", PictureFormat::Icon},
-        {"emf", PictureFormat::Metafile}, {"wmf", PictureFormat::Metafile},
-        {"png", PictureFormat::Png},      {"jpg", PictureFormat::Jpeg},
-        {"jpeg", PictureFormat::Jpeg},    {"gif", PictureFormat::Gif},
-        {"svg", PictureFormat::Svg},
+    static const std::pair<const char *, Decoder> decoders[] = {
+        {"bmp", Decoder::Bitmap},   {"ico", Decoder::Icon}, {"emf", Decoder::Metafile},
+        {"wmf", Decoder::Metafile}, {"png", Decoder::Png},  {"jpg", Decoder::Jpeg},
+        {"jpeg", Decoder::Jpeg},    {"gif", Decoder::Gif},  {"svg", Decoder::Svg},
     };
     const QString extension = QFileInfo(fileName).suffix();
-    for (const auto &[name, format] : formats) {
+    for (const auto &[name, decoder] : decoders) {
         if (extension.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
-            return format;
+            return decoder;
     }
     return std::nullopt;
 }
 
-std::optional<Picture> decodePicture(PictureFormat format, const QByteArray &bytes)
+std::optional<Picture> decodePicture(Decoder decoder, const QByteArray &bytes)
 {
-    switch (format) {
-    case PictureFormat::Bitmap:
+    switch (decoder) {
+    case Decoder::Bitmap:
         return decodeRaster(bytes, "bmp", &bitmapFileComplete);
-    case PictureFormat::Icon:
+    case Decoder::Icon:
         return decodeRaster(bytes, "ico", nullptr);
-    case PictureFormat::Metafile:
+    case Decoder::Metafile:
         return decodeMetafile(bytes);
-    case PictureFormat::Png:
+    case Decoder::Png:
         return decodeRaster(bytes, "png", &pngComplete);
-    case PictureFormat::Jpeg:
+    case Decoder::Jpeg:
         return decodeRaster(bytes, "jpeg", &jpegComplete);
-    case PictureFormat::Gif:
+    case Decoder::Gif:
         return decodeRaster(bytes, "gif", &gifComplete);
-    case PictureFormat::Svg:
+    case Decoder::Svg:
         return decodeSvg(bytes);
     }
     return std::nullopt;
@@ -117,13 +115,13 @@ std::optional<Picture> decodePicture(PictureFormat format, const QByteArray &byt
 
 std::optional<Picture> loadPictureFile(const QString &path)
 {
-    const std::optional<PictureFormat> format = pictureFormatOf(path);
-    if (!format)
+    const std::optional<Decoder> decoder = decoderOf(path);
+    if (!decoder)
         return std::nullopt;
     const std::optional<QByteArray> bytes = fileBytes(path);
     if (!bytes)
         return std::nullopt;
-    return decodePicture(*format, *bytes);
+    return decodePicture(*decoder, *bytes);
 }
 
-} // namespace ui
+} // namespace picture

@@ -8,7 +8,7 @@
 
 class QPainter;
 
-namespace ui {
+namespace picture {
 
 // A picture loaded whole from a file: a raster image, or a drawing recorded from a metafile or
 // an SVG document together with the frame it fills. It paints itself at its natural size with
@@ -39,4 +39,4 @@ private:
     QSize m_size;
 };
 
-} // namespace ui
+} // namespace picture

@@ -1,28 +1,28 @@
 #pragma once
 
-#include "ui/picture.h"
+#include "picture/picture.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <optional>
 
-namespace ui {
+namespace picture {
 
-// The decoders of the picture control.
-enum class PictureFormat { Bitmap, Icon, Metafile, Png, Jpeg, Gif, Svg };
+// The picture decoders, one of which reads a file: the one its extension asks for.
+enum class Decoder { Bitmap, Icon, Metafile, Png, Jpeg, Gif, Svg };
 
 // The decoder a file name asks for by its extension, letter case ignored: "bmp" a bitmap,
 // "ico" an icon, "emf" and "wmf" the one metafile decoder; "png", "jpg" and "jpeg", "gif",
 // "svg" besides. Nothing for any other name.
-std::optional<PictureFormat> pictureFormatOf(const QString &fileName);
+std::optional<Decoder> decoderOf(const QString &fileName);
 
 // The bytes decoded by one decoder: the whole picture or nothing.
-std::optional<Picture> decodePicture(PictureFormat format, const QByteArray &bytes);
+std::optional<Picture> decodePicture(Decoder decoder, const QByteArray &bytes);
 
 // A regular file, read whole and decoded by the decoder its name asks for: the whole picture
 // or nothing (no such file, a folder or a device, another extension, an unreadable or
 // damaged file).
 std::optional<Picture> loadPictureFile(const QString &path);
 
-} // namespace ui
+} // namespace picture

@@ -1,12 +1,15 @@
 #pragma once
 
-#include "ui/picture.h"
+// Private to loviz_picture: the readers' internals (src/picture/read/), which no other layer can
+// include.
+
+#include "picture/picture.h"
 
 #include <QByteArray>
 
 #include <optional>
 
-namespace ui {
+namespace picture {
 
 enum class MetafileKind { Enhanced, Windows };
 
@@ -22,4 +25,4 @@ std::optional<Picture> decodeMetafile(const QByteArray &bytes);
 // the SVG. Its natural size is its frame in pixels of its reference device.
 std::optional<Picture> decodeEnhancedMetafile(const QByteArray &bytes);
 
-} // namespace ui
+} // namespace picture

@@ -1,29 +1,21 @@
-#include "ui/imagecompleteness.h"
+#include "picture/read/imagecompleteness.h"
 
-#include <QtEndian>
+#include "picture/read/littleendian.h"
 
 #include <cstdint>
 #include <optional>
 
-namespace ui {
+#include <uemf.h>
+
+namespace picture {
 
 namespace {
 
-constexpr qsizetype fileHeaderSize = 14;
 constexpr qsizetype coreHeaderSize = 12;
 constexpr qsizetype infoHeaderSize = 40;
 
-enum Compression : quint32 { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3, AlphaBitFields = 6 };
-
-quint16 u16(QByteArrayView bytes, qsizetype at)
-{
-    return qFromLittleEndian<quint16>(bytes.data() + at);
-}
-
-quint32 u32(QByteArrayView bytes, qsizetype at)
-{
-    return qFromLittleEndian<quint32>(bytes.data() + at);
-}
+// The compression of pixels in colour masks with alpha, which libUEMF has no name for.
+constexpr quint32 alphaBitFields = 6;
 
 struct DibHeader
 {
@@ -31,7 +23,7 @@ struct DibHeader
     qint64 width = 0;
     qint64 height = 0; // negative: top-down
     quint16 bitCount = 0;
-    quint32 compression = Rgb;
+    quint32 compression = U_BI_RGB;
     quint32 coloursUsed = 0;
 };
 
@@ -68,9 +60,9 @@ qint64 colourTableSize(const DibHeader &header)
     if (colours == 0 && header.bitCount <= 8)
         colours = qint64(1) << header.bitCount;
     qint64 masks = 0;
-    if (header.headerSize == infoHeaderSize && header.compression == BitFields)
+    if (header.headerSize == infoHeaderSize && header.compression == U_BI_BITFIELDS)
         masks = 12;
-    else if (header.headerSize == infoHeaderSize && header.compression == AlphaBitFields)
+    else if (header.headerSize == infoHeaderSize && header.compression == alphaBitFields)
         masks = 16;
     return colours * entry + masks;
 }
@@ -102,13 +94,13 @@ bool pixelsComplete(QByteArrayView bytes, const DibHeader &header, qint64 pixels
     if (pixelsAt < 0 || pixelsAt > bytes.size())
         return false;
     switch (header.compression) {
-    case Rle8:
+    case U_BI_RLE8:
         return header.bitCount == 8 && runLengthComplete(bytes, pixelsAt, false);
-    case Rle4:
+    case U_BI_RLE4:
         return header.bitCount == 4 && runLengthComplete(bytes, pixelsAt, true);
-    case Rgb:
-    case BitFields:
-    case AlphaBitFields:
+    case U_BI_RGB:
+    case U_BI_BITFIELDS:
+    case alphaBitFields:
         break;
     default:
         return false;
@@ -133,9 +125,9 @@ bool pixelsComplete(QByteArrayView bytes, const DibHeader &header, qint64 pixels
 
 bool bitmapFileComplete(QByteArrayView bytes)
 {
-    if (bytes.size() < fileHeaderSize || !bytes.startsWith("BM"))
+    if (bytes.size() < bitmapFileHeaderSize || !bytes.startsWith("BM"))
         return false;
-    const QByteArrayView dib = bytes.sliced(fileHeaderSize);
+    const QByteArrayView dib = bytes.sliced(bitmapFileHeaderSize);
     const std::optional<DibHeader> header = readDibHeader(dib);
     return header && pixelsComplete(bytes, *header, u32(bytes, 10));
 }
@@ -170,4 +162,4 @@ bool gifComplete(QByteArrayView bytes)
     return bytes.endsWith(';');
 }
 
-} // namespace ui
+} // namespace picture

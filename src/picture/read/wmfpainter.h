@@ -1,5 +1,8 @@
 #pragma once
 
+// Private to loviz_picture: the readers' internals (src/picture/read/), which no other layer can
+// include.
+
 #include <QPainterPath>
 #include <QRectF>
 #include <QSize>
@@ -13,7 +16,7 @@
 class QImage;
 class QPainter;
 
-namespace ui {
+namespace picture {
 
 // The part of libwmf's device space that becomes the picture, and the picture's size.
 struct WmfFrame
@@ -95,4 +98,4 @@ private:
     std::deque<QImage> m_bitmaps; // the embedded bitmaps read so far, for the player to use
 };
 
-} // namespace ui
+} // namespace picture

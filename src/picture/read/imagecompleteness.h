@@ -1,12 +1,19 @@
 #pragma once
 
+// Private to loviz_picture: the readers' internals (src/picture/read/), which no other layer can
+// include.
+
 #include <QByteArrayView>
 
-namespace ui {
+namespace picture {
 
 // Whether a file's bytes hold all of the image their headers announce. Qt's decoders fill the
 // part of a truncated image that is missing and report success, so a picture is only taken
 // when these say it is whole.
+
+// The file header of a Windows bitmap file: "BM", the file's size, two reserved words, where
+// the pixels begin.
+inline constexpr qsizetype bitmapFileHeaderSize = 14;
 
 // A Windows bitmap file ("BM", the file header, a device-independent bitmap).
 bool bitmapFileComplete(QByteArrayView bytes);
@@ -22,4 +29,4 @@ bool pngComplete(QByteArrayView bytes);
 bool jpegComplete(QByteArrayView bytes);
 bool gifComplete(QByteArrayView bytes);
 
-} // namespace ui
+} // namespace picture

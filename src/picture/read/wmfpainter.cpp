@@ -1,8 +1,8 @@
-#include "ui/wmfpainter.h"
+#include "picture/read/wmfpainter.h"
 
-#include "ui/imagecompleteness.h"
-#include "ui/picture.h"
-#include "ui/wmfstyle.h"
+#include "picture/picture.h"
+#include "picture/read/imagecompleteness.h"
+#include "picture/read/wmfstyle.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -13,15 +13,11 @@
 #include <numbers>
 
 #include <libwmf/defs.h>
+#include <uemf.h>
 
-namespace ui {
+namespace picture {
 
 namespace {
-
-constexpr unsigned isotropic = 7;   // map modes whose scale comes from the window and the
-constexpr unsigned anisotropic = 8; // viewport
-constexpr unsigned textOpaque = 2;  // options of a text record: fill its rectangle,
-constexpr unsigned textClipped = 4; // clip to it
 
 QPointF pointOf(const wmfD_Coord &point)
 {
@@ -95,10 +91,11 @@ double baselineOffset(unsigned alignment, double height, const QFontMetricsF &me
 QImage bitmapOf(QByteArrayView dib)
 {
     QByteArray file("BM");
-    file.resize(14);
-    qToLittleEndian<quint32>(quint32(14 + dib.size()), file.data() + 2);
+    file.resize(bitmapFileHeaderSize);
+    qToLittleEndian<quint32>(quint32(bitmapFileHeaderSize + dib.size()), file.data() + 2);
     qToLittleEndian<quint32>(0, file.data() + 6);
-    qToLittleEndian<quint32>(quint32(14 + dibPixelsOffset(dib)), file.data() + 10);
+    qToLittleEndian<quint32>(quint32(bitmapFileHeaderSize + dibPixelsOffset(dib)),
+                             file.data() + 10);
     file.append(dib.data(), dib.size());
     return QImage::fromData(file, "BMP");
 }
@@ -159,7 +156,9 @@ QRectF WmfPainter::deviceFrame(const wmfDC *dc) const
 {
     if (m_frame.kind == WmfFrame::Kind::DeviceRect)
         return m_frame.rect;
-    const bool scaled = dc->map_mode == isotropic || dc->map_mode == anisotropic;
+    // The map modes whose scale comes from the window and the viewport (libwmf has no names
+    // for them; they are GDI's, as in libUEMF).
+    const bool scaled = dc->map_mode == U_MM_ISOTROPIC || dc->map_mode == U_MM_ANISOTROPIC;
     const double unitX = !scaled && dc->Window.width < 0 ? -dc->pixel_width : dc->pixel_width;
     const double unitY = !scaled && dc->Window.height < 0 ? -dc->pixel_height : dc->pixel_height;
     QRectF logical = m_frame.rect;
@@ -240,9 +239,9 @@ void WmfPainter::drawText(const wmfDrawText_t *text)
     if (!text->str)
         return;
     draw(dc, [&](QPainter &painter) {
-        if (text->flags & textOpaque)
+        if (text->flags & ETO_OPAQUE)
             painter.fillRect(rectOf(text->TL, text->BR), colourOf(dc->bgcolor));
-        if (text->flags & textClipped) {
+        if (text->flags & ETO_CLIPPED) {
             QPainterPath box;
             box.addRect(rectOf(text->TL, text->BR));
             painter.setClipPath(box, Qt::IntersectClip);
@@ -374,12 +373,10 @@ void WmfPainter::drawPixel(wmfAPI *api, wmfDrawPixel_t *pixel)
 // them.
 void WmfPainter::drawPattern(wmfAPI *api, wmfROP_Draw_t *pattern)
 {
-    constexpr U32 blackness = 0x00000042;
-    constexpr U32 whiteness = 0x00FF0062;
     of(api).draw(pattern->dc, [pattern](QPainter &painter) {
         const QRectF box = rectOf(pattern->TL, pattern->BR);
-        if (pattern->ROP == blackness || pattern->ROP == whiteness)
-            painter.fillRect(box, pattern->ROP == blackness ? Qt::black : Qt::white);
+        if (pattern->ROP == BLACKNESS || pattern->ROP == WHITENESS)
+            painter.fillRect(box, pattern->ROP == BLACKNESS ? Qt::black : Qt::white);
         else
             painter.fillRect(box, brushOf(pattern->dc));
     });
@@ -431,4 +428,4 @@ float WmfPainter::stringWidth(wmfAPI *, wmfFont *font, char *text)
     return float(metrics.horizontalAdvance(decodedText(text, font)) / size);
 }
 
-} // namespace ui
+} // namespace picture

@@ -1,4 +1,4 @@
-#include "ui/emfobjects.h"
+#include "picture/emf/emfobjects.h"
 
 #include <uemf.h>
 
@@ -11,7 +11,7 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace ui {
+namespace picture {
 
 namespace {
 
@@ -192,4 +192,4 @@ char *createFontRecord(std::uint32_t handle, const EmfFont &font)
                                            reinterpret_cast<const char *>(&described));
 }
 
-} // namespace ui
+} // namespace picture

@@ -1,5 +1,8 @@
 #pragma once
 
+// Private to loviz_picture: the metafile writer's internals (src/picture/emf/), which no other
+// layer can include.
+
 #include <QByteArray>
 #include <QSize>
 
@@ -8,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-namespace ui {
+namespace picture {
 
 // One enhanced metafile being written in memory: the header first, then the records one by
 // one, and at the end the EOF record and the header's totals (bytes, records, handles).
@@ -22,9 +25,9 @@ public:
     EmfRecordStream(const EmfRecordStream &) = delete;
     EmfRecordStream &operator=(const EmfRecordStream &) = delete;
 
-    // Drops anything written so far and writes the header of a picture of the given size at
-    // the given resolution: bounds in device pixels, frame in 0.01 mm, and a reference device
-    // of exactly that size and resolution.
+    // Drops anything written so far and writes the header of a picture of the given size (at
+    // least 1 × 1, as EmfPaintDevice makes it) at the given resolution: bounds in device
+    // pixels, frame in 0.01 mm, and a reference device of exactly that size and resolution.
     void start(QSize sizeInPixels, int dotsPerInch);
 
     // Appends a record made by a libUEMF *_set function and frees it. A null record (the
@@ -54,4 +57,4 @@ private:
     bool m_failed = false;
 };
 
-} // namespace ui
+} // namespace picture

@@ -1,6 +1,7 @@
-#include "ui/emfpaintengine.h"
+#include "picture/emf/emfpaintengine.h"
 
-#include "ui/emfgeometry.h"
+#include "picture/emf/emfgeometry.h"
+#include "picture/emf/emflengths.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -14,7 +15,7 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace ui {
+namespace picture {
 
 namespace {
 
@@ -319,7 +320,8 @@ void EmfPaintEngine::drawTextItem(const QPointF &p, const QTextItem &textItem)
                              const_cast<void *>(static_cast<const void *>(text.utf16())),
                              U_ETO_NONE, U_RECTL {}, dx.data());
     // Hundredths of a millimetre per logical unit.
-    const auto scale = static_cast<U_FLOAT>(2540.0 / (m_dpi * unitsPerPixel));
+    const auto scale
+        = static_cast<U_FLOAT>(lengthOfPixel(m_dpi, hundredthsOfMillimetrePerInch) / unitsPerPixel);
     m_stream.append(body ? U_EMREXTTEXTOUTW_set(emfPixelBounds(m_transform.mapRect(box), 1),
                                                 U_GM_COMPATIBLE, scale, scale,
                                                 reinterpret_cast<PU_EMRTEXT>(body))
@@ -433,7 +435,8 @@ void EmfPaintEngine::writeBitmap(const QRectF &deviceTarget, const QImage &uprig
     const int width = rows.width();
     const int height = rows.height();
     const auto byteCount = static_cast<std::uint32_t>(rows.sizeInBytes());
-    const auto pelsPerMetre = static_cast<std::int32_t>(qRound(m_dpi / 0.0254));
+    const auto pelsPerMetre
+        = static_cast<std::int32_t>(lengthToPixels(1000, m_dpi, millimetresPerInch));
     PU_BITMAPINFO info
         = bitmapinfo_set(bitmapinfoheader_set(width, height, 1, 32, U_BI_RGB, byteCount,
                                               pelsPerMetre, pelsPerMetre, 0, 0),
@@ -451,4 +454,4 @@ void EmfPaintEngine::writeBitmap(const QRectF &deviceTarget, const QImage &uprig
     m_stream.append(record);
 }
 
-} // namespace ui
+} // namespace picture

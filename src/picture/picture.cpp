@@ -1,8 +1,8 @@
-#include "ui/picture.h"
+#include "picture/picture.h"
 
 #include <QPainter>
 
-namespace ui {
+namespace picture {
 
 Picture::Picture(QImage image)
     : m_image(std::move(image))
@@ -44,4 +44,4 @@ bool Picture::sizeAllowed(QSize size)
            && size.height() <= MaxSide;
 }
 
-} // namespace ui
+} // namespace picture

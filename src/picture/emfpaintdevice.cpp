@@ -1,22 +1,16 @@
-#include "ui/emfpaintdevice.h"
+#include "picture/emfpaintdevice.h"
 
-#include "ui/emfpaintengine.h"
-
-#include <QtMath>
+#include "picture/emf/emflengths.h"
+#include "picture/emf/emfpaintengine.h"
 
 #include <algorithm>
 #include <limits>
 
-namespace ui {
+namespace picture {
 
 namespace {
 
 constexpr int fallbackDpi = 96;
-
-int millimetres(int pixels, int dotsPerInch)
-{
-    return qRound(pixels * 25.4 / dotsPerInch);
-}
 
 } // namespace
 
@@ -42,9 +36,9 @@ int EmfPaintDevice::metric(PaintDeviceMetric metric) const
     case PdmHeight:
         return m_size.height();
     case PdmWidthMM:
-        return millimetres(m_size.width(), m_dpi);
+        return pixelsToLength(m_size.width(), m_dpi, millimetresPerInch);
     case PdmHeightMM:
-        return millimetres(m_size.height(), m_dpi);
+        return pixelsToLength(m_size.height(), m_dpi, millimetresPerInch);
     case PdmNumColors:
         return std::numeric_limits<int>::max();
     case PdmDepth:
@@ -67,4 +61,4 @@ QByteArray EmfPaintDevice::data() const
     return m_engine->metafile();
 }
 
-} // namespace ui
+} // namespace picture

@@ -1,7 +1,10 @@
 #pragma once
 
-#include "ui/emfobjects.h"
-#include "ui/emfrecordstream.h"
+// Private to loviz_picture: the metafile writer's internals (src/picture/emf/), which no other
+// layer can include.
+
+#include "picture/emf/emfobjects.h"
+#include "picture/emf/emfrecordstream.h"
 
 #include <QBrush>
 #include <QByteArray>
@@ -15,7 +18,7 @@
 #include <optional>
 #include <vector>
 
-namespace ui {
+namespace picture {
 
 // The paint engine of EmfPaintDevice: writes what a QPainter paints as enhanced-metafile
 // records. Geometry is mapped through the painter's transform here, so the records hold device
@@ -101,4 +104,4 @@ private:
     DeviceContext m_dc;
 };
 
-} // namespace ui
+} // namespace picture

@@ -1,20 +1,22 @@
-#include "ui/metafileloader.h"
+#include "picture/read/metafileloader.h"
 
-#include "ui/emfrecords.h"
-#include "ui/windowsmetafile.h"
+#include "picture/read/emfrecords.h"
+#include "picture/read/littleendian.h"
+#include "picture/read/windowsmetafile.h"
 
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
-#include <QtEndian>
 
+#include <cstddef>
 #include <cstdlib>
 
 #include <locale.h>
 
 #include <emf2svg.h>
+#include <uemf.h>
 
-namespace ui {
+namespace picture {
 
 namespace {
 
@@ -100,10 +102,9 @@ QByteArray withAttributesOnce(const QByteArray &svg)
 
 std::optional<MetafileKind> metafileKind(QByteArrayView bytes)
 {
-    constexpr quint32 headerType = 1;
-    constexpr quint32 signature = 0x464D4520; // " EMF"
-    if (bytes.size() >= 44 && qFromLittleEndian<quint32>(bytes.data()) == headerType
-        && qFromLittleEndian<quint32>(bytes.data() + 40) == signature)
+    constexpr qsizetype signatureAt = offsetof(U_EMRHEADER, dSignature);
+    if (bytes.size() >= signatureAt + 4 && u32(bytes, offsetof(U_EMR, iType)) == U_EMR_HEADER
+        && u32(bytes, signatureAt) == U_ENHMETA_SIGNATURE)
         return MetafileKind::Enhanced;
     if (isWindowsMetafile(bytes))
         return MetafileKind::Windows;
@@ -137,4 +138,4 @@ std::optional<Picture> decodeEnhancedMetafile(const QByteArray &bytes)
     });
 }
 
-} // namespace ui
+} // namespace picture

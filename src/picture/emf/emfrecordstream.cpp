@@ -1,8 +1,8 @@
-#include "ui/emfrecordstream.h"
+#include "picture/emf/emfrecordstream.h"
+
+#include "picture/emf/emflengths.h"
 
 #include <uemf.h>
-
-#include <QtMath>
 
 #include <algorithm>
 #include <bit>
@@ -12,17 +12,11 @@
 static_assert(std::endian::native == std::endian::little,
               "EMF records are little-endian and are written here as they lie in memory");
 
-namespace ui {
+namespace picture {
 
 namespace {
 
 constexpr std::uint32_t firstChunk = 64 * 1024;
-
-// Whole hundredths of a millimetre, millimetres or micrometres in `pixels` at `dotsPerInch`.
-int pixelsToLength(int pixels, int dotsPerInch, double unitsPerInch)
-{
-    return qRound(pixels * unitsPerInch / dotsPerInch);
-}
 
 } // namespace
 
@@ -60,22 +54,24 @@ void EmfRecordStream::start(QSize sizeInPixels, int dotsPerInch)
     m_track = std::make_unique<Track>();
     m_failed = m_track->track.buf == nullptr;
 
-    const int width = std::max(1, sizeInPixels.width());
-    const int height = std::max(1, sizeInPixels.height());
+    const int width = sizeInPixels.width();
+    const int height = sizeInPixels.height();
     // Both rectangles are inclusive: the last pixel, the last hundredth of a millimetre.
     const U_RECTL bounds {0, 0, width - 1, height - 1};
-    const U_RECTL frame {0, 0, pixelsToLength(width, dotsPerInch, 2540) - 1,
-                         pixelsToLength(height, dotsPerInch, 2540) - 1};
+    const U_RECTL frame {0, 0,
+                         pixelsToLength(width, dotsPerInch, hundredthsOfMillimetrePerInch) - 1,
+                         pixelsToLength(height, dotsPerInch, hundredthsOfMillimetrePerInch) - 1};
     // The reference device is the picture itself, so its resolution is the picture's.
     const U_SIZEL device {width, height};
-    const U_SIZEL millimetres {std::max(1, pixelsToLength(width, dotsPerInch, 25.4)),
-                               std::max(1, pixelsToLength(height, dotsPerInch, 25.4))};
+    const U_SIZEL millimetres {
+        std::max(1, pixelsToLength(width, dotsPerInch, millimetresPerInch)),
+        std::max(1, pixelsToLength(height, dotsPerInch, millimetresPerInch))};
     char *header = U_EMRHEADER_set(bounds, frame, nullptr, 0, nullptr, device, millimetres, 0);
     if (header) {
         // Exact, where the millimetres above are rounded.
         auto *fields = reinterpret_cast<U_EMRHEADER *>(header);
-        fields->szlMicrometers = {pixelsToLength(width, dotsPerInch, 25400),
-                                  pixelsToLength(height, dotsPerInch, 25400)};
+        fields->szlMicrometers = {pixelsToLength(width, dotsPerInch, micrometresPerInch),
+                                  pixelsToLength(height, dotsPerInch, micrometresPerInch)};
     }
     append(header);
 }
@@ -140,4 +136,4 @@ QByteArray EmfRecordStream::finish()
     return metafile;
 }
 
-} // namespace ui
+} // namespace picture

@@ -1,5 +1,8 @@
 #pragma once
 
+// Private to loviz_picture: the metafile writer's internals (src/picture/emf/), which no other
+// layer can include.
+
 #include <QBrush>
 #include <QColor>
 #include <QFont>
@@ -12,7 +15,7 @@
 
 // The pens, brushes and fonts of an enhanced metafile, described from Qt's and turned into the
 // records that create them. Lengths are in metafile units: device pixels × unitsPerPixel.
-namespace ui {
+namespace picture {
 
 // A colour as the metafile holds it (0x00BBGGRR). EMF has no alpha: the colour's alpha, times
 // the painter's opacity, blends it onto white.
@@ -70,4 +73,4 @@ EmfFont emfFontFor(const QFont &font, const QTransform &transform, int dotsPerIn
 // EXTCREATEFONTINDIRECTW record of `font` under `handle`.
 char *createFontRecord(std::uint32_t handle, const EmfFont &font);
 
-} // namespace ui
+} // namespace picture

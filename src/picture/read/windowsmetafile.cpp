@@ -1,9 +1,10 @@
-#include "ui/windowsmetafile.h"
+#include "picture/read/windowsmetafile.h"
 
-#include "ui/wmfpainter.h"
+#include "picture/read/littleendian.h"
+#include "picture/read/naturalsize.h"
+#include "picture/read/wmfpainter.h"
 
 #include <QPainter>
-#include <QtEndian>
 
 #include <cmath>
 #include <cstring>
@@ -11,30 +12,21 @@
 #include <dlfcn.h>
 #include <libwmf/api.h>
 
-namespace ui {
+namespace picture {
 
 namespace {
 
+// The numbers of a Windows metafile's headers and records that libwmf keeps to itself.
 constexpr quint32 placeableKey = 0x9AC6CDD7;
 constexpr qsizetype placeableHeaderSize = 22;
 constexpr qsizetype headerSize = 18;
-constexpr quint16 setWindowExtent = 0x020C;
+constexpr quint16 inMemory = 1; // the types of a plain header
+constexpr quint16 onDisk = 2;
+constexpr quint16 headerWords = 9;
+constexpr quint16 version100 = 0x0100;
+constexpr quint16 version300 = 0x0300;
+constexpr quint16 setWindowExtent = 0x020C; // META_SETWINDOWEXT
 constexpr double pixelsPerInch = 96;
-
-quint16 u16(QByteArrayView bytes, qsizetype at)
-{
-    return qFromLittleEndian<quint16>(bytes.data() + at);
-}
-
-qint16 s16(QByteArrayView bytes, qsizetype at)
-{
-    return qFromLittleEndian<qint16>(bytes.data() + at);
-}
-
-quint32 u32(QByteArrayView bytes, qsizetype at)
-{
-    return qFromLittleEndian<quint32>(bytes.data() + at);
-}
 
 bool isPlaceable(QByteArrayView bytes)
 {
@@ -47,8 +39,8 @@ bool plainHeaderAt(QByteArrayView bytes, qsizetype at)
         return false;
     const quint16 type = u16(bytes, at);
     const quint16 version = u16(bytes, at + 4);
-    return (type == 1 || type == 2) && u16(bytes, at + 2) == 9
-           && (version == 0x0100 || version == 0x0300);
+    return (type == inMemory || type == onDisk) && u16(bytes, at + 2) == headerWords
+           && (version == version100 || version == version300);
 }
 
 // The first window extent the records set (its width and height in logical units).
@@ -67,13 +59,6 @@ std::optional<QSize> firstWindowExtent(QByteArrayView bytes)
     return std::nullopt;
 }
 
-QSize roundedSize(double width, double height)
-{
-    constexpr double limit = Picture::MaxSide + 1;
-    return QSize(int(std::lround(std::min(std::abs(width), limit))),
-                 int(std::lround(std::min(std::abs(height), limit))));
-}
-
 // The frame of a placeable metafile or of a plain one with a window; a plain one without
 // takes the bounds of its drawing after the scan.
 std::optional<WmfFrame> frameBeforeScan(QByteArrayView bytes)
@@ -88,18 +73,17 @@ std::optional<WmfFrame> frameBeforeScan(QByteArrayView bytes)
         const QPointF bottomRight(s16(bytes, 10), s16(bytes, 12));
         frame.kind = extent ? WmfFrame::Kind::Window : WmfFrame::Kind::LogicalRect;
         frame.rect = QRectF(topLeft, bottomRight);
-        frame.size = roundedSize(frame.rect.width() * pixelsPerInch / inch,
-                                 frame.rect.height() * pixelsPerInch / inch);
+        frame.size = naturalSize(std::abs(frame.rect.width()) * pixelsPerInch / inch,
+                                 std::abs(frame.rect.height()) * pixelsPerInch / inch);
     } else if (extent) {
         frame.kind = WmfFrame::Kind::Window;
-        frame.size = roundedSize(extent->width(), extent->height());
+        frame.size = naturalSize(std::abs(extent->width()), std::abs(extent->height()));
     }
     return frame;
 }
 
-// libwmf and libUEMF both export a function wmf_free, and libwmf's own calls go to the one
-// that the program found first. Bound to libUEMF's, libwmf crashes on the first metafile, so
-// none is read then. (The link order in CMakeLists.txt puts libwmf first.)
+// Whether libwmf's calls of wmf_free reach its own function (the link order in
+// src/picture/CMakeLists.txt): when they do not, no Windows metafile is read.
 bool libwmfFreesItsOwnMemory()
 {
     static const bool own = [] {
@@ -166,7 +150,8 @@ std::optional<Picture> decodeWindowsMetafile(const QByteArray &bytes)
         return std::nullopt;
     if (frame->size.isEmpty() && frame->kind == WmfFrame::Kind::DeviceRect) {
         frame->rect = QRectF(QPointF(bounds.TL.x, bounds.TL.y), QPointF(bounds.BR.x, bounds.BR.y));
-        frame->size = roundedSize(std::ceil(frame->rect.width()), std::ceil(frame->rect.height()));
+        frame->size = naturalSize(std::abs(std::ceil(frame->rect.width())),
+                                  std::abs(std::ceil(frame->rect.height())));
     }
     if (!Picture::sizeAllowed(frame->size))
         return std::nullopt;
@@ -180,4 +165,4 @@ std::optional<Picture> decodeWindowsMetafile(const QByteArray &bytes)
     return picture;
 }
 
-} // namespace ui
+} // namespace picture

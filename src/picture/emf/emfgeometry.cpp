@@ -1,10 +1,10 @@
-#include "ui/emfgeometry.h"
+#include "picture/emf/emfgeometry.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-namespace ui {
+namespace picture {
 
 namespace {
 
@@ -212,4 +212,4 @@ void appendEmfClipReset(EmfRecordStream &stream)
     stream.appendBytes(reset, sizeof reset);
 }
 
-} // namespace ui
+} // namespace picture

@@ -1,12 +1,15 @@
 #pragma once
 
+// Private to loviz_picture: the readers' internals (src/picture/read/), which no other layer can
+// include.
+
 #include <QByteArray>
 #include <QRect>
 #include <QSize>
 
 #include <optional>
 
-namespace ui {
+namespace picture {
 
 // What the viewer takes from an enhanced metafile's header, once every record is known to be
 // sound.
@@ -27,4 +30,4 @@ struct EnhancedMetafileFrame
 // they are left out.
 std::optional<EnhancedMetafileFrame> checkEnhancedMetafile(QByteArrayView bytes);
 
-} // namespace ui
+} // namespace picture

@@ -1,5 +1,8 @@
 #pragma once
 
+// Private to loviz_picture: the readers' internals (src/picture/read/), which no other layer can
+// include.
+
 #include <QBrush>
 #include <QColor>
 #include <QFont>
@@ -8,7 +11,7 @@
 
 #include <libwmf/ipa.h>
 
-namespace ui {
+namespace picture {
 
 // How a metafile's device context draws, in Qt's terms.
 
@@ -26,4 +29,4 @@ QFont fontOf(const wmfFont *font, int pixelSize);
 // Text bytes of a metafile font's character set as a string.
 QString decodedText(const char *bytes, const wmfFont *font);
 
-} // namespace ui
+} // namespace picture

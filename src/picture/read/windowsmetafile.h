@@ -1,12 +1,15 @@
 #pragma once
 
-#include "ui/picture.h"
+// Private to loviz_picture: the readers' internals (src/picture/read/), which no other layer can
+// include.
+
+#include "picture/picture.h"
 
 #include <QByteArray>
 
 #include <optional>
 
-namespace ui {
+namespace picture {
 
 // Whether the bytes begin with a Windows metafile's header: the placeable header (key
 // 0x9AC6CDD7) or the plain one (type 1 or 2, header size 9, version 0x0100 or 0x0300).
@@ -17,4 +20,4 @@ bool isWindowsMetafile(QByteArrayView bytes);
 // first window extent in pixels (without one, the bounds of what it draws).
 std::optional<Picture> decodeWindowsMetafile(const QByteArray &bytes);
 
-} // namespace ui
+} // namespace picture
