@@ -50,6 +50,8 @@ Reading<Sample> readSample(std::string_view strength, int ageDays)
     auto &[value, text] = std::get<0>(number);
     if (value < 0)
         return quoted(strength) + " — отрицательная прочность";
+    if (value > greatestStrength)
+        return quoted(strength) + " — прочность больше 1000 МПа";
     return Sample {value, std::move(text), ageDays};
 }
 

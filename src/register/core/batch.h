@@ -66,7 +66,10 @@ struct StoredBatch
 
 // A number with a decimal comma or point, blanks around allowed; the text with a comma.
 Reading<std::pair<double, std::string>> readNumber(std::string_view text);
-// A strength in MPa: a number that is not negative.
+// No concrete is stronger; a greater number is a typing error (and sums of such would overflow).
+inline constexpr double greatestStrength = 1000;
+
+// A strength in MPa: a number from 0 to 1000.
 Reading<Sample> readSample(std::string_view strength, int ageDays = standardAge);
 // "25", "B25", "В25" (Latin or Cyrillic letter, either case, blanks after it allowed), "22,5",
 // "22.5": a positive number.

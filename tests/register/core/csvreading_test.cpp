@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace {
 
 template<class Case> std::string caseName(const testing::TestParamInfo<Case> &info)
@@ -113,6 +115,47 @@ TEST(CsvWriting, ReadsBackAsWritten)
     const auto read = testregister::readCsv(file);
     ASSERT_TRUE(std::holds_alternative<testregister::CsvBatches>(read));
     EXPECT_EQ(std::get<testregister::CsvBatches>(read).batches, batches);
+}
+
+// Damaged files: whatever the bytes, a file is read or refused, and what is read the register
+// can take.
+TEST(CsvReading, DamagedFilesAreReadOrRefusedWhole)
+{
+    const std::string good = "\xEF\xBB\xBF"
+                             "дата;класс;партия;прочность;возраст;завод;примечание\r\n"
+                             "05.01.2024;В25;17;25,3;7;Северный;\"a;b\"\r\n"
+                             "2024-01-05;22.5;18;26;;;\r\n"
+                             "06.01.2024;b 25;18;+24,0e0;28;Южный;шов\r\n";
+    std::mt19937 random(20240105);
+    for (int round = 0; round < 3000; ++round) {
+        std::string file = good;
+        for (int change = 1 + static_cast<int>(random() % 4); change > 0; --change) {
+            const std::size_t at = random() % file.size();
+            switch (random() % 4) {
+            case 0:
+                file[at] = static_cast<char>(random() % 256);
+                break;
+            case 1:
+                file.erase(at, 1 + random() % 8);
+                break;
+            case 2:
+                file.insert(at, 1, "\";,\t\r\n.-9e"[random() % 10]);
+                break;
+            default:
+                file.resize(at);
+                break;
+            }
+            if (file.empty())
+                file = "x";
+        }
+        const auto result = testregister::readCsv(file);
+        if (const auto *read = std::get_if<testregister::CsvBatches>(&result)) {
+            for (const Batch &b : read->batches)
+                EXPECT_EQ(testregister::problemOf(b), "") << file;
+        } else {
+            EXPECT_FALSE(std::get<testregister::CsvRefusal>(result).problems.empty()) << file;
+        }
+    }
 }
 
 } // namespace
