@@ -3,12 +3,21 @@
 # offscreen) three times: as built; under the Russian locale, whose decimal separator is a
 # comma, to show that no number text depends on the environment; and built with
 # AddressSanitizer and UndefinedBehaviorSanitizer, which stop at their first report.
+# The register's database tests run on SQLite and on a throw-away PostgreSQL server of the
+# suite's own (tools/testdatabase.sh), stopped and removed at the end whatever the outcome.
 # Arguments go to each ctest run (./test.sh -R core).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 "$root/tools/setup.sh"
 "$root/tools/checkformat.sh"
 export QT_QPA_PLATFORM=offscreen
+
+database=$(mktemp -d "${TMPDIR:-/tmp}/loviz-test-pg.XXXXXX")
+trap '"$root/tools/testdatabase.sh" stop "$database"' EXIT
+echo "== A PostgreSQL server for the register's tests"
+address=$("$root/tools/testdatabase.sh" start "$database")
+export LOVIZ_TEST_POSTGRESQL="$address"
+echo "$LOVIZ_TEST_POSTGRESQL"
 
 echo "== The suite"
 (cd "$root/build" && ctest --output-on-failure -j2 "$@")

@@ -61,6 +61,15 @@ PeriodFigures computeFigures(const Scheme &scheme, BatchForm &form, const Scheme
     return f;
 }
 
+// The calculation's steps; any failure says "Ошибка при вводе данных".
+template<class T, class Steps> std::variant<T, common::Failure> withInputError(Steps &&steps)
+{
+    auto result = common::resultOf<T>(std::forward<Steps>(steps));
+    if (auto *failure = std::get_if<common::Failure>(&result))
+        failure->message = inputError;
+    return result;
+}
+
 common::Report reportOf(const Scheme &scheme, const BatchForm &form, const PeriodFigures &f)
 {
     common::Report report;
@@ -107,11 +116,14 @@ common::Report reportOf(const Scheme &scheme, const BatchForm &form, const Perio
 PeriodResult analysedPeriodReport(const Scheme &scheme, BatchForm &batches,
                                   const SchemeForm &choice)
 {
-    auto result = common::resultOf<common::Report>(
+    return withInputError<common::Report>(
         [&] { return reportOf(scheme, batches, computeFigures(scheme, batches, choice)); });
-    if (auto *failure = std::get_if<common::Failure>(&result))
-        failure->message = inputError;
-    return result;
+}
+
+std::variant<PeriodFigures, common::Failure>
+analysedPeriodFigures(const Scheme &scheme, BatchForm &batches, const SchemeForm &choice)
+{
+    return withInputError<PeriodFigures>([&] { return computeFigures(scheme, batches, choice); });
 }
 
 } // namespace statcontrol

@@ -44,6 +44,12 @@ using PeriodResult = std::variant<common::Report, common::Failure>;
 PeriodResult analysedPeriodReport(const Scheme &scheme, BatchForm &batches,
                                   const SchemeForm &choice);
 
+// The figures that report writes, from the same steps and with the same failures (the form's
+// tab moves as it does); for whoever needs the numbers themselves, as the register does for the
+// limits of a control chart.
+std::variant<PeriodFigures, common::Failure>
+analysedPeriodFigures(const Scheme &scheme, BatchForm &batches, const SchemeForm &choice);
+
 // The message of every failure of the calculation.
 inline constexpr const char *inputError = "Ошибка при вводе данных";
 

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "common/failure.h"
+#include "register/core/batch.h"
+
+#include <QSqlQuery>
+#include <QString>
+#include <QVariantList>
+
+#include <cstddef>
+#include <map>
+#include <vector>
+
+namespace testregister {
+
+class Connection;
+
+// Thrown when a statement that writes batch rows fails: the unique key of date, class, label
+// and plant of one of them may be taken, which is known only once the transaction is rolled
+// back. The batches are those from `first`, `count` of them.
+struct BatchesNotWritten
+{
+    std::size_t first = 0;
+    std::size_t count = 0;
+    common::StepError error;
+};
+
+// The writes of one change, inside its transaction, with each statement prepared once and
+// reused. Make it before the transaction: a failed statement is let go only after the rollback
+// (PostgreSQL frees none before).
+class BatchWriter
+{
+public:
+    explicit BatchWriter(const Connection &c);
+
+    // New batches, many rows to a statement, their samples after them; their ids in order.
+    // The batches' keys must differ. `index` counts the first one for BatchesNotWritten.
+    std::vector<BatchId> insert(const std::vector<const Batch *> &batches, std::size_t index = 0);
+
+    // Takes the batch for this change (another program's change of it waits); a batch that is
+    // deleted or unknown is refused.
+    void lock(BatchId id);
+    // Copies the batch and its samples into the history, as replaced by an edit or a deletion.
+    void archive(BatchId id, bool deletion);
+    // Writes the batch over the row of `id`, its samples anew.
+    void update(BatchId id, const Batch &batch);
+    // Marks the batch deleted.
+    void hide(BatchId id);
+
+    // Batches (and sample rows) written by one statement.
+    static constexpr std::size_t batchesPerStatement = 100;
+    static constexpr std::size_t samplesPerStatement = 200;
+
+private:
+    struct PendingSample
+    {
+        BatchId id;
+        int number;
+        const Sample *sample;
+    };
+
+    void writeSamples(const std::vector<PendingSample> &samples);
+    void runBatchStatement(QSqlQuery &q, std::size_t first, std::size_t count);
+    QSqlQuery &statement(const QString &sql);
+    QSqlQuery &rowsStatement(const QString &head, int columns, std::size_t rows,
+                             const QString &tail = {});
+    void bindBatch(QSqlQuery &q, int at, const Batch &batch) const;
+
+    const Connection &m_c;
+    QString m_now;
+    std::map<QString, QSqlQuery> m_statements;
+};
+
+} // namespace testregister
