@@ -1,11 +1,9 @@
-#include "shell/reportwindow.h"
-#include "shell/reportwindows.h"
+#include "correction/correctiondialogs.h"
 #include "ui/fixedtabwidget.h"
 #include "ui/modaldialog.h"
 
-#include "programfixture.h"
+#include "subsystemfixture.h"
 
-#include <QAction>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
@@ -27,7 +25,7 @@ private Q_SLOTS:
     void aFailedCorrectionShowsItsMessageAndMakesNoWindow();
 
 private:
-    testsupport::ProgramFixture m_app;
+    testsupport::SubsystemFixture<correction::CorrectionDialogs> m_app;
 };
 
 void CorrectionTest::init()
@@ -75,12 +73,10 @@ void CorrectionTest::eachCommandOpensItsPageAndEnterOrEscRunsIt()
     QFETCH(Texts, texts);
     QFETCH(QString, caption);
     QFETCH(QString, result);
-    shell::TfmForm1 &window = m_app.mainWindow();
-
     // Left on the other page by Close: nothing made.
     whenModal(QStringLiteral("Tcorrection"), [](QDialog *dialog) { dialog->reject(); });
-    window.action(otherCommand)->trigger();
-    QCOMPARE(window.reportWindows().windowCounter(), 0);
+    m_app.run(otherCommand);
+    QCOMPARE(m_app.reportCount(), 0);
 
     int shownPage = -1;
     ui::HelpContext help = ui::HelpContext::Contents;
@@ -96,13 +92,11 @@ void CorrectionTest::eachCommandOpensItsPageAndEnterOrEscRunsIt()
             dialog->findChild<QLineEdit *>(name)->setText(text);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     });
-    window.action(command)->trigger();
+    m_app.run(command);
     QCOMPARE(shownPage, page);
     QCOMPARE(int(help), 31 + page); // the help context of the page
-    shell::TForm1 *report = window.reportWindows().current();
-    QVERIFY(report);
-    QCOMPARE(report->windowTitle(), caption);
-    QVERIFY2(report->lines().contains(result), qPrintable(report->lines().join('\n')));
+    QCOMPARE(m_app.lastCaption(), caption);
+    QVERIFY2(m_app.lastLines().contains(result), qPrintable(m_app.lastLines().join('\n')));
 
     // The texts are there at the next opening.
     QStringList kept;
@@ -111,7 +105,7 @@ void CorrectionTest::eachCommandOpensItsPageAndEnterOrEscRunsIt()
             kept.append(dialog->findChild<QLineEdit *>(name)->text());
         dialog->reject();
     });
-    window.action(command)->trigger();
+    m_app.run(command);
     QStringList typed;
     for (const auto &[name, text] : texts)
         typed.append(text);
@@ -120,7 +114,6 @@ void CorrectionTest::eachCommandOpensItsPageAndEnterOrEscRunsIt()
 
 void CorrectionTest::aFailedCorrectionShowsItsMessageAndMakesNoWindow()
 {
-    shell::TfmForm1 &window = m_app.mainWindow();
     QString message;
     whenModal(QStringLiteral("Tcorrection"), [&message](QDialog *dialog) {
         const Texts texts {{"edRb1", "30"},   {"edC_V1", "2,0"}, {"edRb2", "30"},
@@ -133,9 +126,9 @@ void CorrectionTest::aFailedCorrectionShowsItsMessageAndMakesNoWindow()
         });
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
-    window.action(ui::Command::CorrectStrength)->trigger();
+    m_app.run(ui::Command::CorrectStrength);
     QCOMPARE(message, QStringLiteral("ЛОВИЗ-6.3|Ошибка вычисления: деление на ноль."));
-    QCOMPARE(window.reportWindows().windowCounter(), 0);
+    QCOMPARE(m_app.reportCount(), 0);
     QVERIFY(!QApplication::activeModalWidget());
 }
 

@@ -1,12 +1,9 @@
-#include "shell/reportwindow.h"
-#include "shell/reportwindows.h"
+#include "mixdesign/mixdesigndialogs.h"
 #include "ui/fixedtabwidget.h"
 
-#include "programfixture.h"
+#include "subsystemfixture.h"
 
-#include <QAction>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -90,14 +87,12 @@ private Q_SLOTS:
     void aMeasureThatIsNoNumberKeepsTheMixHandedOver();
 
 private:
-    MixDesignState &state() { return m_app.program().mixDesign().state(); }
-    shell::ReportWindows &reports() { return m_app.mainWindow().reportWindows(); }
+    MixDesignState &state() { return m_app.dialogs().state(); }
     // Runs the calculation from the input dialog's OK, answering the dialogs it shows by
     // `script`; every scripted dialog must come. Returns the messages shown.
     QStringList calculate(Script script);
-    QStringList report() const;
 
-    testsupport::ProgramFixture m_app;
+    testsupport::SubsystemFixture<mixdesign::MixDesignDialogs> m_app;
 };
 
 void MixDesignChainTest::init()
@@ -125,14 +120,8 @@ QStringList MixDesignChainTest::calculate(Script script)
     }
     script.prepend(press(QStringLiteral("TfmBNS"), QStringLiteral("BitBtn1")));
     answerInTurn(script);
-    m_app.mainWindow().action(shell::Command::NewMix)->trigger();
+    m_app.run(ui::Command::NewMix);
     return *messages;
-}
-
-QStringList MixDesignChainTest::report() const
-{
-    const shell::TForm1 *window = m_app.mainWindow().reportWindows().current();
-    return window ? window->lines() : QStringList();
 }
 
 // A message box step; calculate() records its text and presses OK.
@@ -167,11 +156,11 @@ void MixDesignChainTest::frostThenWaterproofnessEachOnItsOwnPage()
                     QTest::keyClick(w, Qt::Key_Escape);
                 }}});
     QCOMPARE(*pages, (QStringList {QStringLiteral("F:1,0"), QStringLiteral("W:0,1")}));
-    auto *tabs = m_app.mainWindow().findChild<QTabWidget *>(QStringLiteral("FW"));
+    auto *tabs = m_app.window().findChild<QTabWidget *>(QStringLiteral("FW"));
     QVERIFY(tabs->isTabVisible(0) && tabs->isTabVisible(1));
 
-    const QStringList lines = report();
-    QCOMPARE(reports().windowCounter(), 1);
+    const QStringList lines = m_app.lastLines();
+    QCOMPARE(m_app.reportCount(), 1);
     QCOMPARE(lines.mid(3, 4),
              (QStringList {QStringLiteral("Нормируется величина водонепроницаемости"),
                            QStringLiteral("Марка по водонепроницаемости W6"),
@@ -256,8 +245,7 @@ void MixDesignChainTest::endsWithoutReport()
     setup(state());
     const QStringList shown = calculate(script);
     QCOMPARE(shown, messages);
-    QCOMPARE(reports().windowCounter(), 0);
-    QVERIFY(m_app.mainWindow().mdiArea()->subWindowList().isEmpty());
+    QCOMPARE(m_app.reportCount(), 0);
 }
 
 void MixDesignChainTest::aGradeThatIsNoNumberKeepsTheEarlierLimit()
@@ -266,14 +254,14 @@ void MixDesignChainTest::aGradeThatIsNoNumberKeepsTheEarlierLimit()
     const QString tfw = QStringLiteral("TF_W");
     const QString ok = QStringLiteral("BitBtn1");
     calculate({press(tfw, ok, typing(QStringLiteral("edMarka_F"), QStringLiteral("150")))});
-    QVERIFY(report().contains(wcWithAllProperties.arg(QStringLiteral("0,55"))));
+    QVERIFY(m_app.lastLines().contains(wcWithAllProperties.arg(QStringLiteral("0,55"))));
 
     const QStringList messages = calculate(
         {press(tfw, ok, typing(QStringLiteral("edMarka_F"), QStringLiteral("F300"))), messageBox});
     QCOMPARE(messages, QStringList {QStringLiteral("\"F300\" не является правильным числом.")});
-    QCOMPARE(reports().windowCounter(), 2);
-    QVERIFY(report().contains(QStringLiteral("Марка по морозостойкости FF300")));
-    QVERIFY(report().contains(wcWithAllProperties.arg(QStringLiteral("0,55"))));
+    QCOMPARE(m_app.reportCount(), 2);
+    QVERIFY(m_app.lastLines().contains(QStringLiteral("Марка по морозостойкости FF300")));
+    QVERIFY(m_app.lastLines().contains(wcWithAllProperties.arg(QStringLiteral("0,55"))));
 }
 
 void MixDesignChainTest::closingSteamCuringGoesOnWithTheLastValue()
@@ -283,19 +271,20 @@ void MixDesignChainTest::closingSteamCuringGoesOnWithTheLastValue()
     const QString strengthLine = QStringLiteral("Отпускная (передаточная) прочность после "
                                                 "пропаривания: %1 % от R28");
     calculate({press(tvo, QStringLiteral("BitBtn2"))});
-    QCOMPARE(reports().windowCounter(), 1);
-    QVERIFY(report().contains(strengthLine.arg(0)));
+    QCOMPARE(m_app.reportCount(), 1);
+    QVERIFY(m_app.lastLines().contains(strengthLine.arg(0)));
 
     calculate({press(tvo, QStringLiteral("BitBtn1"))});
-    QVERIFY(report().contains(strengthLine.arg(50)));
+    QVERIFY(m_app.lastLines().contains(strengthLine.arg(50)));
 
     // Typed, then closed: the text stays for the report, the strength stays as it was.
     calculate({closeBox(tvo)});
     calculate({press(tvo, QStringLiteral("BitBtn2"),
                      typing(QStringLiteral("edT_prop"), QStringLiteral("12")))});
-    QCOMPARE(reports().windowCounter(), 4);
-    QVERIFY(report().contains(strengthLine.arg(50)));
-    QVERIFY(report().contains(QStringLiteral("Общая длительность цикла пропаривания: 12ч.")));
+    QCOMPARE(m_app.reportCount(), 4);
+    QVERIFY(m_app.lastLines().contains(strengthLine.arg(50)));
+    QVERIFY(
+        m_app.lastLines().contains(QStringLiteral("Общая длительность цикла пропаривания: 12ч.")));
 }
 
 void MixDesignChainTest::refusedMeasureThenNoMeasure()
@@ -307,15 +296,14 @@ void MixDesignChainTest::refusedMeasureThenNoMeasure()
         {press(economyDialog, ok, choosing(QStringLiteral("rgEconomy"), 3)), messageBox});
     QCOMPARE(messages, QStringList {QStringLiteral("Данный прием рекомендуется только при "
                                                    "нормировании морозостойкости")});
-    QCOMPARE(reports().windowCounter(), 0);
-    // The chain of dialogs over, the main window has the keyboard again.
-    QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), &m_app.mainWindow(),
+    QCOMPARE(m_app.reportCount(), 0);
+    // The chain of dialogs over, the window they came from is active again.
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), &m_app.window(),
                               testsupport::patienceMs);
-    QVERIFY(m_app.mainWindow().isAncestorOf(QApplication::focusWidget()));
 
     calculate({press(economyDialog, ok, choosing(QStringLiteral("rgEconomy"), 0))});
-    QCOMPARE(reports().windowCounter(), 1);
-    const QStringList lines = report();
+    QCOMPARE(m_app.reportCount(), 1);
+    const QStringList lines = m_app.lastLines();
     const qsizetype section = lines.indexOf(economySection);
     QCOMPARE(lines.mid(section + 1, 3),
              (QStringList {QStringLiteral("Нет нужного технологического приема для экономии "
@@ -348,8 +336,8 @@ void MixDesignChainTest::flyAshOnItsFixedPage()
                     QTest::keyClick(w, Qt::Key_Return);
                 }}});
     QCOMPARE(*chosenPage, QStringLiteral("ash"));
-    QCOMPARE(reports().windowCounter(), 1);
-    const QStringList lines = report();
+    QCOMPARE(m_app.reportCount(), 1);
+    const QStringList lines = m_app.lastLines();
     const qsizetype section4 = lines.indexOf(economySection);
     QCOMPARE(lines.mid(section4 + 1, 6),
              (QStringList {QStringLiteral("Введена зола-унос в количестве 150 кг/куб. м."),
@@ -378,8 +366,8 @@ void MixDesignChainTest::aMeasureThatIsNoNumberKeepsTheMixHandedOver()
                            typing(QStringLiteral("edAsh"), QStringLiteral("много"))),
                      messageBox});
     QCOMPARE(messages, QStringList {QStringLiteral("\"много\" не является правильным числом.")});
-    QCOMPARE(reports().windowCounter(), 1);
-    const QStringList lines = report();
+    QCOMPARE(m_app.reportCount(), 1);
+    const QStringList lines = m_app.lastLines();
     const qsizetype section6 = lines.indexOf(QStringLiteral("6. ОКОНЧАТЕЛЬНЫЙ СОСТАВ БЕТОНА"));
     QCOMPARE(lines.mid(section6 + 1, 3),
              (QStringList {QStringLiteral("Расход цемента: 257 кг/куб.м."),

@@ -1,15 +1,10 @@
-#include "mixdesign/inputdialog.h"
-#include "shell/reportwindow.h"
-#include "shell/reportwindows.h"
+#include "mixdesign/mixdesigndialogs.h"
 #include "ui/editfactory.h"
 
 #include "expectedreports.h"
-#include "programfixture.h"
+#include "subsystemfixture.h"
 
-#include <QAction>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSpontaneKeyEvent>
@@ -37,7 +32,6 @@ private Q_SLOTS:
     void enterPressesOkWhateverHasTheFocus();
     void typedTextsAreEchoedAndKeptForTheNextShowing();
     void failedConversionUsesNoWindowNumber();
-    void closedWindowsNeverFreeTheirNumbers();
     void aShowEventFromTheWindowSystemKeepsTypedText();
     void masksTranslateToQt();
     void editsHaveTheirMasksAndInitialTexts();
@@ -45,9 +39,8 @@ private Q_SLOTS:
 private:
     // Opens the dialog through its command, lets `fill` type, then presses `key` or OK.
     void runDialog(const std::function<void(QDialog *)> &fill, bool escape = false);
-    QStringList lastReportLines() const;
 
-    testsupport::ProgramFixture m_app;
+    testsupport::SubsystemFixture<mixdesign::MixDesignDialogs> m_app;
 };
 
 void MixDesignInputTest::init()
@@ -70,31 +63,23 @@ void MixDesignInputTest::runDialog(const std::function<void(QDialog *)> &fill, b
         else
             dialog->findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
     });
-    m_app.mainWindow().action(shell::Command::NewMix)->trigger();
+    m_app.run(ui::Command::NewMix);
     QVERIFY(!QApplication::activeModalWidget());
-}
-
-QStringList MixDesignInputTest::lastReportLines() const
-{
-    auto *window = m_app.mainWindow().reportWindows().current();
-    return window ? window->lines() : QStringList();
 }
 
 void MixDesignInputTest::okWritesTheReportIntoWindowOne()
 {
     runDialog([](QDialog *) {});
-    const QList<QMdiSubWindow *> windows = m_app.mainWindow().mdiArea()->subWindowList();
-    QCOMPARE(windows.size(), 1);
-    QCOMPARE(windows.front()->windowTitle(), QStringLiteral("Окно №1. Расчет БНС."));
-    QCOMPARE(m_app.mainWindow().mdiArea()->activeSubWindow(), windows.front());
-    QCOMPARE(lastReportLines(), qtLines(expected::initialInputReport));
+    QCOMPARE(m_app.reportCount(), 1);
+    QCOMPARE(m_app.lastCaption(), QStringLiteral("Окно №1. Расчет БНС."));
+    QCOMPARE(m_app.lastLines(), qtLines(expected::initialInputReport));
 }
 
 void MixDesignInputTest::escapeRunsTheCalculationLikeOk()
 {
     runDialog([](QDialog *) {}, true);
-    QCOMPARE(m_app.mainWindow().reportWindows().windowCounter(), 1);
-    QCOMPARE(lastReportLines().value(2), QStringLiteral("Проектный класс бетона по прочности B20"));
+    QCOMPARE(m_app.reportCount(), 1);
+    QCOMPARE(m_app.lastLines().value(2), QStringLiteral("Проектный класс бетона по прочности B20"));
 }
 
 void MixDesignInputTest::enterPressesOkWhateverHasTheFocus()
@@ -105,8 +90,8 @@ void MixDesignInputTest::enterPressesOkWhateverHasTheFocus()
         close->setFocus();
         close->click();
     });
-    m_app.mainWindow().action(shell::Command::NewMix)->trigger();
-    QCOMPARE(m_app.mainWindow().reportWindows().windowCounter(), 0);
+    m_app.run(ui::Command::NewMix);
+    QCOMPARE(m_app.reportCount(), 0);
 
     // Shown again, the dialog has the focus on its first edit; a decimal point typed enters
     // a comma; Enter on the Close button runs the calculation.
@@ -119,10 +104,10 @@ void MixDesignInputTest::enterPressesOkWhateverHasTheFocus()
         dialog->findChild<QPushButton *>(QStringLiteral("BitBtn2"))->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
-    m_app.mainWindow().action(shell::Command::NewMix)->trigger();
+    m_app.run(ui::Command::NewMix);
     QCOMPARE(focused, QStringLiteral("edYdoboykl"));
-    QCOMPARE(m_app.mainWindow().reportWindows().windowCounter(), 1);
-    QCOMPARE(lastReportLines().value(2),
+    QCOMPARE(m_app.reportCount(), 1);
+    QCOMPARE(m_app.lastLines().value(2),
              QStringLiteral("Проектный класс бетона по прочности B25,5"));
 }
 
@@ -139,17 +124,15 @@ void MixDesignInputTest::typedTextsAreEchoedAndKeptForTheNextShowing()
         auto *cls = dialog->findChild<QLineEdit *>(QStringLiteral("edClassBet"));
         cls->setText(QStringLiteral("25"));
     });
-    QCOMPARE(lastReportLines(), qtLines(expected::slump10M400B25Report));
+    QCOMPARE(m_app.lastLines(), qtLines(expected::slump10M400B25Report));
 
     QString shownGrade;
     runDialog([&shownGrade](QDialog *dialog) {
         shownGrade = dialog->findChild<QLineEdit *>(QStringLiteral("edMarkCem"))->text();
     });
     QCOMPARE(shownGrade, QStringLiteral("400"));
-    QCOMPARE(m_app.mainWindow().reportWindows().windowCounter(), 2);
-    QCOMPARE(m_app.mainWindow().mdiArea()->subWindowList().size(), 2);
-    QCOMPARE(m_app.mainWindow().reportWindows().current()->windowTitle(),
-             QStringLiteral("Окно №2. Расчет БНС."));
+    QCOMPARE(m_app.reportCount(), 2);
+    QCOMPARE(m_app.lastCaption(), QStringLiteral("Окно №2. Расчет БНС."));
 }
 
 void MixDesignInputTest::failedConversionUsesNoWindowNumber()
@@ -158,30 +141,14 @@ void MixDesignInputTest::failedConversionUsesNoWindowNumber()
     runDialog([](QDialog *dialog) {
         dialog->findChild<QLineEdit *>(QStringLiteral("edClassBet"))->clear();
     });
-    closedAfterwards
-        = !m_app.mainWindow().findChild<QDialog *>(QStringLiteral("TfmBNS"))->isVisible();
+    closedAfterwards = !m_app.window().findChild<QDialog *>(QStringLiteral("TfmBNS"))->isVisible();
     QVERIFY(closedAfterwards);
-    QCOMPARE(m_app.mainWindow().reportWindows().windowCounter(), 0);
-    QVERIFY(m_app.mainWindow().mdiArea()->subWindowList().isEmpty());
+    QCOMPARE(m_app.reportCount(), 0);
 
     runDialog([](QDialog *dialog) {
         dialog->findChild<QLineEdit *>(QStringLiteral("edClassBet"))->setText(QStringLiteral("20"));
     });
-    QCOMPARE(m_app.mainWindow().reportWindows().current()->windowTitle(),
-             QStringLiteral("Окно №1. Расчет БНС."));
-}
-
-void MixDesignInputTest::closedWindowsNeverFreeTheirNumbers()
-{
-    runDialog([](QDialog *) {});
-    runDialog([](QDialog *) {});
-    QMdiArea *area = m_app.mainWindow().mdiArea();
-    for (QMdiSubWindow *window : area->subWindowList())
-        window->close();
-    QTRY_VERIFY_WITH_TIMEOUT(area->subWindowList().isEmpty(), testsupport::patienceMs);
-    runDialog([](QDialog *) {});
-    QCOMPARE(area->subWindowList().size(), 1);
-    QCOMPARE(area->subWindowList().front()->windowTitle(), QStringLiteral("Окно №3. Расчет БНС."));
+    QCOMPARE(m_app.lastCaption(), QStringLiteral("Окно №1. Расчет БНС."));
 }
 
 void MixDesignInputTest::aShowEventFromTheWindowSystemKeepsTypedText()
@@ -196,7 +163,7 @@ void MixDesignInputTest::aShowEventFromTheWindowSystemKeepsTypedText()
         afterRestore = edit->text();
     });
     QCOMPARE(afterRestore, QStringLiteral("30"));
-    QCOMPARE(lastReportLines().value(2), QStringLiteral("Проектный класс бетона по прочности B30"));
+    QCOMPARE(m_app.lastLines().value(2), QStringLiteral("Проектный класс бетона по прочности B30"));
 }
 
 void MixDesignInputTest::masksTranslateToQt()

@@ -1,12 +1,10 @@
 #include "mixdesign/core/optionsfile.h"
+#include "mixdesign/mixdesigndialogs.h"
 #include "mixdesign/optionsdialog.h"
-#include "shell/reportwindow.h"
-#include "shell/reportwindows.h"
 #include "ui/radiogroup.h"
 
-#include "programfixture.h"
+#include "subsystemfixture.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -88,10 +86,10 @@ private:
 
     mixdesign::TfmOptions *optionsDialog() const
     {
-        return m_app.mainWindow().findChild<mixdesign::TfmOptions *>(QStringLiteral("TfmOptions"));
+        return m_app.window().findChild<mixdesign::TfmOptions *>(QStringLiteral("TfmOptions"));
     }
 
-    testsupport::ProgramFixture m_app;
+    testsupport::SubsystemFixture<mixdesign::MixDesignDialogs> m_app;
 };
 
 void OptionsDialogTest::init()
@@ -108,7 +106,7 @@ void OptionsDialogTest::cleanup()
 void OptionsDialogTest::showOptions(const std::function<void(QDialog *)> &act)
 {
     const auto answered = whenModal(QStringLiteral("TfmOptions"), act);
-    m_app.program().mixDesign().showOptionsDialog();
+    m_app.run(ui::Command::MixOptions);
     QVERIFY(*answered);
     QVERIFY(!optionsDialog()->isVisible());
 }
@@ -121,7 +119,7 @@ bool OptionsDialogTest::calculateAnsweringFrost()
     const auto input = whenModal(QStringLiteral("TfmBNS"), [](QDialog *dialog) {
         child<QPushButton>(dialog, "BitBtn1")->click();
     });
-    m_app.mainWindow().action(shell::Command::NewMix)->trigger();
+    m_app.run(ui::Command::NewMix);
     cancelPendingAnswers(); // the answer for TF_W, when it did not come
     return *input && *frost;
 }
@@ -219,7 +217,7 @@ void OptionsDialogTest::buttonsCloseWithTheirResults()
             dialog->findChild<QPushButton *>(how)->click();
     });
     QCOMPARE(optionsDialog()->exec(), result);
-    QCOMPARE(m_app.program().mixDesign().state().options.rgArmatyra, 0);
+    QCOMPARE(m_app.dialogs().state().options.rgArmatyra, 0);
 }
 
 void OptionsDialogTest::saveWritesTheRecordAndChangesNoControl()
@@ -250,7 +248,7 @@ void OptionsDialogTest::saveWritesTheRecordAndChangesNoControl()
     QCOMPARE(QDir().entryList(QDir::Files), QStringList {QStringLiteral("options.slv")});
 
     // The temperature is not in the file: showing the dialog again keeps what it holds.
-    m_app.program().mixDesign().state().options.edTemperatyr = "31";
+    m_app.dialogs().state().options.edTemperatyr = "31";
     showOptions([](QDialog *dialog) {
         QCOMPARE(child<QLineEdit>(dialog, "edTemperatyr")->text(), QStringLiteral("31"));
         QCOMPARE(child<QLineEdit>(dialog, "edPlotnostP")->text(), QStringLiteral("2,7"));
@@ -312,7 +310,7 @@ void OptionsDialogTest::showingLoadsTheFile()
     QFETCH(QByteArray, file);
     QFETCH(QStringList, changed);
     // Options changed in this run but not saved.
-    mixdesign::OptionsForm &options = m_app.program().mixDesign().state().options;
+    mixdesign::OptionsForm &options = m_app.dialogs().state().options;
     options.rgWaterproof = 0;
     options.rgEconomy = 0;
     options.rgZapolnitel = 1;
@@ -346,16 +344,14 @@ void OptionsDialogTest::savedOptionsTakeEffectOnlyOnceTheDialogWasShown()
     QVERIFY(!mixdesign::saveOptions(saved, mixdesign::optionsFileName));
 
     QVERIFY(!calculateAnsweringFrost());
-    QVERIFY(!m_app.mainWindow().reportWindows().current()->lines().contains(
-        QStringLiteral("Нормируется величина морозостойкости")));
+    QVERIFY(!m_app.lastLines().contains(QStringLiteral("Нормируется величина морозостойкости")));
 
     showOptions([](QDialog *dialog) {
         QCOMPARE(child<ui::RadioGroup>(dialog, "rgFrost")->itemIndex(), 0);
         child<QPushButton>(dialog, "BitBtn1")->click();
     });
     QVERIFY(calculateAnsweringFrost());
-    QVERIFY(m_app.mainWindow().reportWindows().current()->lines().contains(
-        QStringLiteral("Марка по морозостойкости F100")));
+    QVERIFY(m_app.lastLines().contains(QStringLiteral("Марка по морозостойкости F100")));
 }
 
 QTEST_MAIN(OptionsDialogTest)

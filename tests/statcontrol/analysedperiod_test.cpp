@@ -1,10 +1,8 @@
-#include "shell/reportwindow.h"
-#include "shell/reportwindows.h"
 #include "statcontrol/batchdialog.h"
+#include "statcontrol/statcontroldialogs.h"
 
-#include "programfixture.h"
+#include "subsystemfixture.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,7 +28,7 @@ private:
     // dialog. Returns the batch dialog's object name.
     QString runPeriod(int item, const std::function<void(QDialog *)> &batches);
 
-    testsupport::ProgramFixture m_app;
+    testsupport::SubsystemFixture<statcontrol::StatControlDialogs> m_app;
 };
 
 void AnalysedPeriodTest::init()
@@ -56,7 +54,7 @@ QString AnalysedPeriodTest::runPeriod(int item, const std::function<void(QDialog
         });
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
-    m_app.mainWindow().action(ui::Command::AnalysedPeriod)->trigger();
+    m_app.run(ui::Command::AnalysedPeriod);
     // Closing the batch dialog, by either button, closes the scheme dialog too.
     if (QApplication::activeModalWidget())
         qWarning("a dialog was left open: %s",
@@ -84,12 +82,11 @@ void AnalysedPeriodTest::theSchemeChoosesTheBatchDialog()
     QFETCH(QString, dialog);
     QFETCH(QStringList, samples);
     QFETCH(QString, level);
-    shell::ReportWindows &reports = m_app.mainWindow().reportWindows();
 
     // Close first: nothing computed, both dialogs gone.
     QCOMPARE(runPeriod(item, [](QDialog *batches) { batches->reject(); }), dialog);
     QVERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(reports.windowCounter(), 0);
+    QCOMPARE(m_app.reportCount(), 0);
 
     // Then the samples of every batch, and Enter from the last tab on view.
     const QString shown = runPeriod(item, [&samples](QDialog *batches) {
@@ -105,10 +102,9 @@ void AnalysedPeriodTest::theSchemeChoosesTheBatchDialog()
     });
     QCOMPARE(shown, dialog);
     QVERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(reports.windowCounter(), 1);
-    QCOMPARE(reports.current()->windowTitle(),
-             QStringLiteral("Расчет стат. характеристик прочности. Окно №1"));
-    QCOMPARE(reports.current()->lines().value(reports.current()->lines().size() - 7), level);
+    QCOMPARE(m_app.reportCount(), 1);
+    QCOMPARE(m_app.lastCaption(), QStringLiteral("Расчет стат. характеристик прочности. Окно №1"));
+    QCOMPARE(m_app.lastLines().value(m_app.lastLines().size() - 7), level);
 
     // The texts and the last tab are there at the next showing.
     QString kept;

@@ -1,12 +1,12 @@
 #include "common/prompter.h"
 #include "statcontrol/chart/chartdrawing.h"
 #include "statcontrol/chartwindow.h"
+#include "statcontrol/statcontroldialogs.h"
 #include "ui/updown.h"
 
 #include "emfreading.h"
-#include "programfixture.h"
+#include "subsystemfixture.h"
 
-#include <QAction>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -49,7 +49,7 @@ private:
                   const std::function<void(statcontrol::TfmPeriod_Control2 *)> &inChart,
                   QString *message = nullptr);
 
-    testsupport::ProgramFixture m_app;
+    testsupport::SubsystemFixture<statcontrol::StatControlDialogs> m_app;
     QStringList m_prompts;
 };
 
@@ -111,7 +111,7 @@ void ControlChartTest::runChart(
                       inChart(static_cast<statcontrol::TfmPeriod_Control2 *>(window));
                   }});
     answerInTurn(steps);
-    m_app.mainWindow().action(ui::Command::ControlledPeriod)->trigger();
+    m_app.run(ui::Command::ControlledPeriod);
     QVERIFY(!QApplication::activeModalWidget());
 }
 
@@ -298,7 +298,7 @@ void ControlChartTest::theSpinControlWraps()
         seen << count->text();
         dialog->reject();
     });
-    m_app.mainWindow().action(ui::Command::ControlledPeriod)->trigger();
+    m_app.run(ui::Command::ControlledPeriod);
     QCOMPARE(seen, (QStringList {"1", "10", "25", "9"}));
 }
 
