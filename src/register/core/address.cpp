@@ -3,7 +3,7 @@
 #include <charconv>
 #include <optional>
 
-namespace testregister {
+namespace journal {
 
 namespace {
 
@@ -112,4 +112,4 @@ std::string describe(const DatabaseAddress &address)
            + (where.empty() ? "" : " (" + where + ")");
 }
 
-} // namespace testregister
+} // namespace journal

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <variant>
 
-namespace testregister {
+namespace journal {
 
 // The register's file beside options.slv when no database is named.
 inline constexpr const char *defaultRegisterFile = "loviz-register.sqlite";
@@ -39,4 +39,4 @@ std::variant<DatabaseAddress, std::string> parseDatabaseAddress(std::string_view
 // «loviz» (/tmp/sock)".
 std::string describe(const DatabaseAddress &address);
 
-} // namespace testregister
+} // namespace journal

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <charconv>
 
-namespace testregister {
+namespace journal {
 
 namespace {
 
@@ -141,4 +141,4 @@ double leastStrength(const std::vector<Sample> &samples)
     return least;
 }
 
-} // namespace testregister
+} // namespace journal

@@ -10,7 +10,7 @@
 #include <variant>
 #include <vector>
 
-namespace testregister {
+namespace journal {
 
 // What a text read into the register gives: the value, or why it gives none (in Russian, for a
 // message: "«12,x» — не число").
@@ -89,4 +89,4 @@ std::string nameOf(const Batch &batch);
 double meanStrength(const std::vector<Sample> &samples);
 double leastStrength(const std::vector<Sample> &samples);
 
-} // namespace testregister
+} // namespace journal

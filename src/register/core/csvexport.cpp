@@ -2,7 +2,7 @@
 
 #include "register/core/csvfields.h"
 
-namespace testregister {
+namespace journal {
 
 namespace {
 
@@ -32,4 +32,4 @@ std::string csvRows(const Batch &batch)
     return rows;
 }
 
-} // namespace testregister
+} // namespace journal

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace testregister {
+namespace journal {
 
 // The register's CSV as it is written, the format readCsv reads: UTF-8 with a byte-order mark
 // (a spreadsheet then knows the encoding), ";" between the fields, decimal commas, dates
@@ -17,4 +17,4 @@ std::string csvHead();
 // A batch's rows, one per sample in entry order, each carrying the batch's note.
 std::string csvRows(const Batch &batch);
 
-} // namespace testregister
+} // namespace journal

@@ -2,7 +2,7 @@
 
 #include "text/cp1251.h"
 
-namespace testregister {
+namespace journal {
 
 namespace {
 
@@ -125,4 +125,4 @@ std::string lowerCase(std::string_view text)
     return lower;
 }
 
-} // namespace testregister
+} // namespace journal

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace testregister {
+namespace journal {
 
 // The fields of one line of a CSV file split at `separator`. A field in double quotes may hold
 // the separator and doubled quotes; nothing when a quote is left open.
@@ -22,4 +22,4 @@ std::string csvText(std::string_view bytes);
 // A column name as the header compares it: lower case, Latin and Cyrillic.
 std::string lowerCase(std::string_view text);
 
-} // namespace testregister
+} // namespace journal

@@ -8,7 +8,7 @@
 #include <optional>
 #include <tuple>
 
-namespace testregister {
+namespace journal {
 
 namespace {
 
@@ -299,4 +299,4 @@ std::variant<CsvBatches, CsvRefusal> readCsv(std::string_view bytes)
     return gathering.finish();
 }
 
-} // namespace testregister
+} // namespace journal

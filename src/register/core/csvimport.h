@@ -8,7 +8,7 @@
 #include <variant>
 #include <vector>
 
-namespace testregister {
+namespace journal {
 
 // What is wrong with one line of a file: its number (from 1) and the reason.
 struct LineProblem
@@ -48,4 +48,4 @@ struct CsvBatches
 // the distinct notes of its rows joined by "; ". Any bad row refuses the whole file.
 std::variant<CsvBatches, CsvRefusal> readCsv(std::string_view bytes);
 
-} // namespace testregister
+} // namespace journal

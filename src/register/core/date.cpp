@@ -6,7 +6,7 @@
 #include <ctime>
 #include <vector>
 
-namespace testregister {
+namespace journal {
 
 namespace {
 
@@ -125,4 +125,4 @@ std::string Date::iso() const
     return fourDigits(m_year) + "-" + twoDigits(m_month) + "-" + twoDigits(m_day);
 }
 
-} // namespace testregister
+} // namespace journal

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <variant>
 
-namespace testregister {
+namespace journal {
 
 // A calendar day of the Gregorian calendar, years 1 to 9999. Only days that exist can be made.
 class Date
@@ -47,4 +47,4 @@ private:
     int m_day = 1;
 };
 
-} // namespace testregister
+} // namespace journal

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace testregister {
+namespace journal {
 
 namespace {
 
@@ -114,4 +114,4 @@ controlChartInputs(AnalysedPeriod period, std::vector<ControlledBatch> after, Da
     return inputs;
 }
 
-} // namespace testregister
+} // namespace journal

@@ -9,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-namespace testregister {
+namespace journal {
 
 // A batch as the analysed period chooses among them: its samples' texts in entry order (at
 // least the first n of the scheme when it has that many) and how many samples it has in all.
@@ -84,4 +84,4 @@ struct ControlChartInputs
 std::variant<ControlChartInputs, common::Failure>
 controlChartInputs(AnalysedPeriod period, std::vector<ControlledBatch> after, Date until);
 
-} // namespace testregister
+} // namespace journal

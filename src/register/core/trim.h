@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace testregister {
+namespace journal {
 
 // Blanks (spaces, tabs) off both ends.
 inline std::string_view trimmed(std::string_view text)
@@ -14,4 +14,4 @@ inline std::string_view trimmed(std::string_view text)
     return text;
 }
 
-} // namespace testregister
+} // namespace journal

@@ -2,7 +2,7 @@
 
 #include "register/store/connection.h"
 
-namespace testregister {
+namespace journal {
 
 const QString batchRowColumns = "id, batch_date, class_value, class_text, label, plant, note,"
                                 " sample_count, strength_mean, strength_min";
@@ -54,4 +54,4 @@ std::vector<Sample> samplesOf(const Connection &c, BatchId id)
     return samples;
 }
 
-} // namespace testregister
+} // namespace journal

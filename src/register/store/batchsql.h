@@ -6,7 +6,7 @@
 #include <QString>
 #include <QVariantList>
 
-namespace testregister {
+namespace journal {
 
 class Connection;
 
@@ -29,4 +29,4 @@ Date dateOf(const Connection &c, const QVariant &key);
 // A batch's samples in entry order.
 std::vector<Sample> samplesOf(const Connection &c, BatchId id);
 
-} // namespace testregister
+} // namespace journal

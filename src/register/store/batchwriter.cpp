@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <tuple>
 
-namespace testregister {
+namespace journal {
 
 namespace {
 
@@ -190,4 +190,4 @@ QSqlQuery &BatchWriter::statement(const QString &sql)
     return found->second;
 }
 
-} // namespace testregister
+} // namespace journal

@@ -11,7 +11,7 @@
 #include <map>
 #include <vector>
 
-namespace testregister {
+namespace journal {
 
 class Connection;
 
@@ -71,4 +71,4 @@ private:
     std::map<QString, QSqlQuery> m_statements;
 };
 
-} // namespace testregister
+} // namespace journal

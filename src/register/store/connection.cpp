@@ -10,7 +10,7 @@
 
 #include <atomic>
 
-namespace testregister {
+namespace journal {
 
 namespace {
 
@@ -170,4 +170,4 @@ QString nowText()
     return QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
 }
 
-} // namespace testregister
+} // namespace journal

@@ -8,7 +8,7 @@
 
 #include <string>
 
-namespace testregister {
+namespace journal {
 
 // What differs between the two databases; everything else is one SQL for both.
 struct Dialect
@@ -83,4 +83,4 @@ inline std::string stdText(const QVariant &value)
 // The current time as history rows keep it, UTC: "2024-01-05T10:15:30.123Z".
 QString nowText();
 
-} // namespace testregister
+} // namespace journal

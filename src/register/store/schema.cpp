@@ -7,7 +7,7 @@
 
 #include <vector>
 
-namespace testregister {
+namespace journal {
 
 namespace {
 
@@ -120,4 +120,4 @@ void prepareSchema(const Connection &c)
     transaction.commit();
 }
 
-} // namespace testregister
+} // namespace journal

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace testregister {
+namespace journal {
 
 class Connection;
 
@@ -12,4 +12,4 @@ inline constexpr int schemaVersion = 1;
 // at a time), upgrades an older schema, refuses a newer one (common::StepError, Refused).
 void prepareSchema(const Connection &connection);
 
-} // namespace testregister
+} // namespace journal

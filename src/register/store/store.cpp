@@ -5,7 +5,7 @@
 #include "register/store/connection.h"
 #include "register/store/schema.h"
 
-namespace testregister {
+namespace journal {
 
 namespace {
 
@@ -273,4 +273,4 @@ Result<std::size_t> Store::exportCsv(const BatchFilter &filter, const TextSink &
     });
 }
 
-} // namespace testregister
+} // namespace journal

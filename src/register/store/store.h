@@ -15,7 +15,7 @@
 #include <variant>
 #include <vector>
 
-namespace testregister {
+namespace journal {
 
 class Connection;
 
@@ -143,4 +143,4 @@ private:
     std::unique_ptr<Connection> m_connection;
 };
 
-} // namespace testregister
+} // namespace journal

@@ -9,7 +9,7 @@
 #include <set>
 #include <tuple>
 
-namespace testregister {
+namespace journal {
 
 namespace {
 
@@ -192,4 +192,4 @@ Result<ImportSummary> Store::importCsv(std::string_view bytes, const Progress &p
     return importBatches(*m_connection, file.batches, &file.firstLines, progress);
 }
 
-} // namespace testregister
+} // namespace journal

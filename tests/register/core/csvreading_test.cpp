@@ -12,13 +12,13 @@ template<class Case> std::string caseName(const testing::TestParamInfo<Case> &in
     return info.param.name;
 }
 
-using testregister::Batch;
-using testregister::Sample;
+using journal::Batch;
+using journal::Sample;
 
-Batch batch(const char *date, testregister::ConcreteClass c, std::string label,
+Batch batch(const char *date, journal::ConcreteClass c, std::string label,
             std::vector<Sample> samples, std::string plant = {}, std::string note = {})
 {
-    return {*testregister::Date::parse(date),
+    return {*journal::Date::parse(date),
             std::move(c),
             std::move(label),
             std::move(plant),
@@ -39,10 +39,10 @@ class CsvReading : public testing::TestWithParam<ReadingCase>
 
 TEST_P(CsvReading, GivesTheBatchesWithTheirSamplesInRowOrder)
 {
-    const auto result = testregister::readCsv(GetParam().bytes);
-    ASSERT_TRUE(std::holds_alternative<testregister::CsvBatches>(result))
-        << std::get<testregister::CsvRefusal>(result).message();
-    EXPECT_EQ(std::get<testregister::CsvBatches>(result).batches, GetParam().batches);
+    const auto result = journal::readCsv(GetParam().bytes);
+    ASSERT_TRUE(std::holds_alternative<journal::CsvBatches>(result))
+        << std::get<journal::CsvRefusal>(result).message();
+    EXPECT_EQ(std::get<journal::CsvBatches>(result).batches, GetParam().batches);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -104,17 +104,17 @@ TEST(CsvWriting, ReadsBackAsWritten)
                                             {{21.5, "21,5", 7}, {38, "+3,8E1"}}, "Северный",
                                             "шов; трещина"),
                                       batch("02.03.2024", {25, "25"}, "", {{30, "30"}})};
-    std::string file = testregister::csvHead();
+    std::string file = journal::csvHead();
     for (const Batch &b : batches)
-        file += testregister::csvRows(b);
+        file += journal::csvRows(b);
     EXPECT_TRUE(
         file.starts_with("\xEF\xBB\xBF"
                          "дата;класс;партия;завод;прочность;возраст;примечание\r\n"
                          "01.03.2024;22,5;\"Π;1 \"\"\"\"\";Северный;21,5;7;\"шов; трещина\"\r\n"))
         << file;
-    const auto read = testregister::readCsv(file);
-    ASSERT_TRUE(std::holds_alternative<testregister::CsvBatches>(read));
-    EXPECT_EQ(std::get<testregister::CsvBatches>(read).batches, batches);
+    const auto read = journal::readCsv(file);
+    ASSERT_TRUE(std::holds_alternative<journal::CsvBatches>(read));
+    EXPECT_EQ(std::get<journal::CsvBatches>(read).batches, batches);
 }
 
 // Damaged files: whatever the bytes, a file is read or refused, and what is read the register
@@ -148,12 +148,12 @@ TEST(CsvReading, DamagedFilesAreReadOrRefusedWhole)
             if (file.empty())
                 file = "x";
         }
-        const auto result = testregister::readCsv(file);
-        if (const auto *read = std::get_if<testregister::CsvBatches>(&result)) {
+        const auto result = journal::readCsv(file);
+        if (const auto *read = std::get_if<journal::CsvBatches>(&result)) {
             for (const Batch &b : read->batches)
-                EXPECT_EQ(testregister::problemOf(b), "") << file;
+                EXPECT_EQ(journal::problemOf(b), "") << file;
         } else {
-            EXPECT_FALSE(std::get<testregister::CsvRefusal>(result).problems.empty()) << file;
+            EXPECT_FALSE(std::get<journal::CsvRefusal>(result).problems.empty()) << file;
         }
     }
 }

@@ -13,10 +13,10 @@ template<class Case> std::string caseName(const testing::TestParamInfo<Case> &in
     return info.param.name;
 }
 
-using testregister::BatchId;
-using testregister::ConcreteClass;
-using testregister::Date;
-using testregister::PeriodCandidate;
+using journal::BatchId;
+using journal::ConcreteClass;
+using journal::Date;
+using journal::PeriodCandidate;
 
 Date day(const char *text)
 {
@@ -51,15 +51,15 @@ TEST_P(Selection, TakesTheLastBatchesOrSaysHowManyThereAre)
 {
     const SelectionCase &c = GetParam();
     const auto result
-        = testregister::selectAnalysedPeriod(c.candidates, {25, "25"}, *c.scheme, day(c.until));
+        = journal::selectAnalysedPeriod(c.candidates, {25, "25"}, *c.scheme, day(c.until));
     if (c.used.empty()) {
         ASSERT_TRUE(std::holds_alternative<common::Failure>(result));
         EXPECT_EQ(std::get<common::Failure>(result).message, c.message);
         return;
     }
-    ASSERT_TRUE(std::holds_alternative<testregister::AnalysedPeriod>(result))
+    ASSERT_TRUE(std::holds_alternative<journal::AnalysedPeriod>(result))
         << std::get<common::Failure>(result).message;
-    const auto &period = std::get<testregister::AnalysedPeriod>(result);
+    const auto &period = std::get<journal::AnalysedPeriod>(result);
     std::vector<BatchId> used;
     for (const PeriodCandidate &batch : period.used)
         used.push_back(batch.id);
@@ -159,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The documented example's samples in every batch (B = 20): level 23,1, warning limits 24,7 and
 // 21,5, correction limits 25,7 and 20,6.
-testregister::AnalysedPeriod examplePeriod(const char *sample = nullptr)
+journal::AnalysedPeriod examplePeriod(const char *sample = nullptr)
 {
     std::vector<PeriodCandidate> batches;
     for (int id = 1; id <= 5; ++id) {
@@ -169,26 +169,26 @@ testregister::AnalysedPeriod examplePeriod(const char *sample = nullptr)
             c.strengths.assign(6, sample);
         batches.push_back(c);
     }
-    return std::get<testregister::AnalysedPeriod>(
-        testregister::selectAnalysedPeriod(batches, {20, "20"}, *five, day("01.02.2024")));
+    return std::get<journal::AnalysedPeriod>(
+        journal::selectAnalysedPeriod(batches, {20, "20"}, *five, day("01.02.2024")));
 }
 
-testregister::ControlledBatch controlled(BatchId id, const char *date, double mean)
+journal::ControlledBatch controlled(BatchId id, const char *date, double mean)
 {
     return {id, day(date), "", "", mean};
 }
 
 TEST(ControlChartInputs, LimitsAsTheReportWritesThemAndEachBatchMeanAfterThePeriod)
 {
-    using testregister::Zone;
-    const std::vector<testregister::ControlledBatch> after {
+    using journal::Zone;
+    const std::vector<journal::ControlledBatch> after {
         controlled(9, "03.02.2024", 19.04), controlled(10, "02.02.2024", 23.0),
         controlled(11, "01.02.2024", 30.0), // the period's own day: not after it
         controlled(8, "03.02.2024", 24.75), controlled(12, "04.02.2024", 25.65),
         controlled(13, "04.02.2024", 24.7)};
-    const auto result = testregister::controlChartInputs(examplePeriod(), after, day("01.02.2024"));
-    ASSERT_TRUE(std::holds_alternative<testregister::ControlChartInputs>(result));
-    const auto &inputs = std::get<testregister::ControlChartInputs>(result);
+    const auto result = journal::controlChartInputs(examplePeriod(), after, day("01.02.2024"));
+    ASSERT_TRUE(std::holds_alternative<journal::ControlChartInputs>(result));
+    const auto &inputs = std::get<journal::ControlChartInputs>(result);
     const statcontrol::ControlForm &f = inputs.form;
     EXPECT_EQ(std::vector<std::string>(
                   {f.edRy, f.edRpr1, f.edRpr2, f.edRcor1, f.edRcor2, f.edCountParty}),
@@ -204,13 +204,13 @@ TEST(ControlChartInputs, LimitsAsTheReportWritesThemAndEachBatchMeanAfterThePeri
 
 TEST(ControlChartInputs, RefusedWithoutBatchesAfterThePeriodOrWhenItsCalculationFails)
 {
-    const auto empty = testregister::controlChartInputs(
+    const auto empty = journal::controlChartInputs(
         examplePeriod(), {controlled(9, "01.02.2024", 20)}, day("01.02.2024"));
     ASSERT_TRUE(std::holds_alternative<common::Failure>(empty));
     EXPECT_EQ(std::get<common::Failure>(empty).message,
               "После 01.02.2024 в журнале нет партий класса В20: контролируемому периоду нечего "
               "показать.");
-    const auto zero = testregister::controlChartInputs(
+    const auto zero = journal::controlChartInputs(
         examplePeriod("0"), {controlled(9, "02.02.2024", 20)}, day("01.02.2024"));
     ASSERT_TRUE(std::holds_alternative<common::Failure>(zero));
     EXPECT_EQ(std::get<common::Failure>(zero).message, statcontrol::inputError);
@@ -220,7 +220,7 @@ TEST(ControlChartInputs, RefusedWithoutBatchesAfterThePeriodOrWhenItsCalculation
 // samples and edB.
 TEST(AnalysedPeriodFromTheRegister, ReportAsLovizCalcPrintsIt)
 {
-    testregister::AnalysedPeriod period = examplePeriod();
+    journal::AnalysedPeriod period = examplePeriod();
     period.batches.edR[2][3] = "25,30";
     const auto result
         = statcontrol::analysedPeriodReport(*period.scheme, period.batches, period.choice);

@@ -5,7 +5,7 @@
 
 namespace {
 
-using testregister::Date;
+using journal::Date;
 
 struct DateCase
 {
@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct AddressCase
 {
     const char *text;
-    testregister::DatabaseAddress address;
+    journal::DatabaseAddress address;
     bool refused = false;
 };
 
@@ -62,20 +62,20 @@ class AddressReading : public testing::TestWithParam<AddressCase>
 TEST_P(AddressReading, FileOrPostgresql)
 {
     const AddressCase &c = GetParam();
-    const auto read = testregister::parseDatabaseAddress(c.text);
+    const auto read = journal::parseDatabaseAddress(c.text);
     if (c.refused) {
         ASSERT_TRUE(std::holds_alternative<std::string>(read));
         EXPECT_TRUE(std::get<std::string>(read).starts_with(std::string("Адрес базы данных «")
                                                             + c.text + "» не понят: "));
         return;
     }
-    ASSERT_TRUE(std::holds_alternative<testregister::DatabaseAddress>(read))
+    ASSERT_TRUE(std::holds_alternative<journal::DatabaseAddress>(read))
         << std::get<std::string>(read);
-    EXPECT_EQ(std::get<testregister::DatabaseAddress>(read), c.address);
+    EXPECT_EQ(std::get<journal::DatabaseAddress>(read), c.address);
 }
 
-using testregister::PostgresDatabase;
-using testregister::SqliteFile;
+using journal::PostgresDatabase;
+using journal::SqliteFile;
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, AddressReading,

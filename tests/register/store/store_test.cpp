@@ -9,17 +9,17 @@ namespace registertest {
 
 namespace {
 
-using testregister::Batch;
-using testregister::BatchFilter;
-using testregister::BatchId;
-using testregister::Date;
+using journal::Batch;
+using journal::BatchFilter;
+using journal::BatchId;
+using journal::Date;
 
 Date day(const char *text)
 {
     return *Date::parse(text);
 }
 
-std::string exported(const testregister::Store &store, const BatchFilter &filter = {})
+std::string exported(const journal::Store &store, const BatchFilter &filter = {})
 {
     std::string text;
     valueOf(store.exportCsv(filter, [&](std::string_view piece) {
@@ -29,7 +29,7 @@ std::string exported(const testregister::Store &store, const BatchFilter &filter
     return text;
 }
 
-std::vector<std::string> labelsOf(const std::vector<testregister::BatchRow> &rows)
+std::vector<std::string> labelsOf(const std::vector<journal::BatchRow> &rows)
 {
     std::vector<std::string> labels;
     for (const auto &row : rows)
@@ -94,7 +94,7 @@ TEST_P(Changes, KeepTheOldStatesInTheHistoryAndHideDeletedBatches)
     EXPECT_EQ(labelsOf(rows), std::vector<std::string>({"A", "B"}));
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].sampleCount, 4);
-    EXPECT_EQ(rows[0].mean, testregister::meanStrength(edited.samples)); // to the last bit
+    EXPECT_EQ(rows[0].mean, journal::meanStrength(edited.samples)); // to the last bit
     EXPECT_EQ(rows[0].least, 20);
     EXPECT_EQ(rows[1].id, again);
 }
@@ -114,10 +114,10 @@ TEST_P(Lists, PageByDateAndEntryOrderWithTheirFilters)
     // Entered out of date order: 30 batches over 10 days, classes 25, 22,5 and 30 in turn.
     for (int i = 0; i < 30; ++i) {
         const std::string date = std::to_string(10 + (i * 7) % 10) + ".02.2024";
-        const testregister::ConcreteClass c = i % 3 == 0 ? testregister::ConcreteClass {25, "25"}
+        const journal::ConcreteClass c = i % 3 == 0 ? journal::ConcreteClass {25, "25"}
                                               : i % 3 == 1
-                                                  ? testregister::ConcreteClass {22.5, "22,5"}
-                                                  : testregister::ConcreteClass {30, "30"};
+                                                  ? journal::ConcreteClass {22.5, "22,5"}
+                                                  : journal::ConcreteClass {30, "30"};
         batches.push_back(makeBatch(date.c_str(), std::to_string(i).c_str(), {"20", "24"}, c));
     }
     valueOf(store->import(batches));
@@ -127,14 +127,14 @@ TEST_P(Lists, PageByDateAndEntryOrderWithTheirFilters)
 
     const auto pages = [&](const BatchFilter &filter, bool newestFirst) {
         std::vector<std::string> labels;
-        std::optional<testregister::ListPosition> after;
+        std::optional<journal::ListPosition> after;
         for (;;) {
             const auto page = valueOf(store->batches(filter, after, 7, newestFirst));
             if (page.empty())
                 return labels;
             for (const auto &row : page)
                 labels.push_back(row.label);
-            after = testregister::ListPosition {page.back().date, page.back().id};
+            after = journal::ListPosition {page.back().date, page.back().id};
         }
     };
     const auto expected = [&](const BatchFilter &filter, bool newestFirst) {
@@ -163,7 +163,7 @@ TEST_P(Lists, PageByDateAndEntryOrderWithTheirFilters)
     }
     const auto classes = valueOf(store->classes());
     EXPECT_EQ(classes,
-              std::vector<testregister::ConcreteClass>({{22.5, "22,5"}, {25, "25"}, {30, "30"}}));
+              std::vector<journal::ConcreteClass>({{22.5, "22,5"}, {25, "25"}, {30, "30"}}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Databases, Lists, testing::Values(Engine::Sqlite, Engine::Postgres),
@@ -283,7 +283,7 @@ TEST_P(Imports, ExportThenImportIntoAnEmptyRegisterGivesTheSameRegister)
     for (std::size_t i = 0; i < rows.size(); ++i)
         EXPECT_EQ(valueOf(copy->batch(copied[i].id)), valueOf(store->batch(rows[i].id))) << i;
     EXPECT_EQ(exported(*copy, {25, day("01.03.2024"), day("01.03.2024")}),
-              testregister::csvHead() + "01.03.2024;25;1;;31,25;28;\r\n"
+              journal::csvHead() + "01.03.2024;25;1;;31,25;28;\r\n"
                   + "01.03.2024;25;8;;28,0;28;заменена\r\n");
 }
 
@@ -315,7 +315,7 @@ TEST_P(Periods, DrawnFromTheBatchesNotDeletedWithTheirFirstSamples)
     };
     for (Batch &b : batches)
         b.concreteClass
-            = b.label == "other class" ? b.concreteClass : testregister::ConcreteClass {20, "20"};
+            = b.label == "other class" ? b.concreteClass : journal::ConcreteClass {20, "20"};
     valueOf(store->import(batches));
     const auto rows = valueOf(store->batches({}, std::nullopt, 20));
     const auto gone
@@ -344,7 +344,7 @@ TEST_P(Periods, DrawnFromTheBatchesNotDeletedWithTheirFirstSamples)
     EXPECT_EQ(chart.form.edCountParty, "2");
     EXPECT_EQ(chart.strengths(), std::vector<std::string>({"23,5", "19,1"}));
     ASSERT_EQ(chart.batches.size(), 2u);
-    EXPECT_EQ(chart.batches[1].zone, testregister::Zone::BeyondCorrection);
+    EXPECT_EQ(chart.batches[1].zone, journal::Zone::BeyondCorrection);
 }
 
 INSTANTIATE_TEST_SUITE_P(Databases, Periods, testing::Values(Engine::Sqlite, Engine::Postgres),
@@ -365,14 +365,14 @@ TEST_P(Schema, ANewerRegisterIsRefusedAndAFileJournalsAhead)
         EXPECT_EQ(valueDirectly("PRAGMA journal_mode"), "wal");
     }
     EXPECT_EQ(valueDirectly("SELECT value FROM register_meta WHERE name = 'schema_version'"),
-              std::to_string(testregister::schemaVersion));
+              std::to_string(journal::schemaVersion));
     runDirectly("UPDATE register_meta SET value = '"
-                + std::to_string(testregister::schemaVersion + 1)
+                + std::to_string(journal::schemaVersion + 1)
                 + "' WHERE name = 'schema_version'");
-    const auto opened = testregister::Store::open(m_address);
+    const auto opened = journal::Store::open(m_address);
     ASSERT_TRUE(std::holds_alternative<common::Failure>(opened));
     EXPECT_EQ(std::get<common::Failure>(opened).message,
-              "Журнал испытаний (" + testregister::describe(m_address)
+              "Журнал испытаний (" + journal::describe(m_address)
                   + ") записан более новой версией программы (версия схемы 2, эта программа "
                     "знает версии до 1); откройте его новой версией ЛОВИЗ.");
     EXPECT_EQ(valueDirectly("SELECT COUNT(*) FROM register_batch"), "1");

@@ -14,8 +14,8 @@ namespace registertest {
 
 namespace {
 
-using testregister::DatabaseAddress;
-using testregister::PostgresDatabase;
+using journal::DatabaseAddress;
+using journal::PostgresDatabase;
 
 // Runs statements on a database through a connection of its own, named uniquely.
 class Direct
@@ -25,7 +25,7 @@ public:
         : m_name(QString("register-test-%1").arg(++s_count))
     {
         QSqlDatabase db;
-        if (const auto *file = std::get_if<testregister::SqliteFile>(&address)) {
+        if (const auto *file = std::get_if<journal::SqliteFile>(&address)) {
             db = QSqlDatabase::addDatabase("QSQLITE", m_name);
             db.setDatabaseName(QString::fromStdString(file->path));
         } else {
@@ -86,7 +86,7 @@ std::string percentEncoded(const std::string &text)
 
 std::string addressText(const DatabaseAddress &address)
 {
-    if (const auto *file = std::get_if<testregister::SqliteFile>(&address))
+    if (const auto *file = std::get_if<journal::SqliteFile>(&address))
         return file->path;
     const auto &pg = std::get<PostgresDatabase>(address);
     std::string text = "postgresql://";
@@ -108,7 +108,7 @@ void StoreTest::SetUp()
         if (!server || !*server)
             GTEST_SKIP() << "LOVIZ_TEST_POSTGRESQL is not set: the PostgreSQL run is skipped "
                             "(./test.sh starts a server of its own and sets it)";
-        const auto base = testregister::parseDatabaseAddress(server);
+        const auto base = journal::parseDatabaseAddress(server);
         ASSERT_TRUE(std::holds_alternative<DatabaseAddress>(base)) << std::get<std::string>(base);
         ASSERT_TRUE(std::holds_alternative<PostgresDatabase>(std::get<DatabaseAddress>(base)))
             << server;
@@ -125,7 +125,7 @@ DatabaseAddress StoreTest::newRegister()
     const std::string name
         = "loviz_test_" + std::to_string(getpid()) + "_" + std::to_string(++made);
     if (GetParam() == Engine::Sqlite)
-        return testregister::SqliteFile {
+        return journal::SqliteFile {
             m_folder.filePath(QString::fromStdString(name)).toStdString() + ".sqlite"};
     Direct(m_server).run("CREATE DATABASE " + name);
     m_databases.push_back(name);
@@ -140,14 +140,14 @@ void StoreTest::TearDown()
         Direct(m_server).run("DROP DATABASE IF EXISTS " + name + " WITH (FORCE)");
 }
 
-std::unique_ptr<testregister::Store> StoreTest::open(const DatabaseAddress *address) const
+std::unique_ptr<journal::Store> StoreTest::open(const DatabaseAddress *address) const
 {
-    auto opened = testregister::Store::open(address ? *address : m_address);
+    auto opened = journal::Store::open(address ? *address : m_address);
     if (auto *failure = std::get_if<common::Failure>(&opened)) {
         ADD_FAILURE() << failure->message;
         return nullptr;
     }
-    return std::get<std::unique_ptr<testregister::Store>>(std::move(opened));
+    return std::get<std::unique_ptr<journal::Store>>(std::move(opened));
 }
 
 void StoreTest::runDirectly(const std::string &sql) const
@@ -170,25 +170,25 @@ void PrintTo(Engine engine, std::ostream *out)
     *out << (engine == Engine::Sqlite ? "SQLite" : "PostgreSQL");
 }
 
-testregister::Batch makeBatch(const char *date, const char *label,
+journal::Batch makeBatch(const char *date, const char *label,
                               const std::vector<const char *> &strengths,
-                              testregister::ConcreteClass c)
+                              journal::ConcreteClass c)
 {
-    testregister::Batch batch {*testregister::Date::parse(date), std::move(c), label, {}, {}, {}};
+    journal::Batch batch {*journal::Date::parse(date), std::move(c), label, {}, {}, {}};
     for (const char *s : strengths)
-        batch.samples.push_back(std::get<testregister::Sample>(testregister::readSample(s)));
+        batch.samples.push_back(std::get<journal::Sample>(journal::readSample(s)));
     return batch;
 }
 
 int writeBatches(const std::string &address, const std::string &prefix, int count)
 {
-    const auto parsed = testregister::parseDatabaseAddress(address);
-    auto opened = testregister::Store::open(std::get<DatabaseAddress>(parsed));
+    const auto parsed = journal::parseDatabaseAddress(address);
+    auto opened = journal::Store::open(std::get<DatabaseAddress>(parsed));
     if (auto *failure = std::get_if<common::Failure>(&opened)) {
         std::cerr << failure->message << '\n';
         return 1;
     }
-    auto &store = *std::get<std::unique_ptr<testregister::Store>>(opened);
+    auto &store = *std::get<std::unique_ptr<journal::Store>>(opened);
     const auto fail = [](const std::string &message) {
         std::cerr << message << '\n';
         return 1;
@@ -199,7 +199,7 @@ int writeBatches(const std::string &address, const std::string &prefix, int coun
         if (const auto *f = std::get_if<common::Failure>(&added))
             return fail(f->message);
         if (i == count / 2) {
-            std::vector<testregister::Batch> many;
+            std::vector<journal::Batch> many;
             for (int j = 0; j < 50; ++j)
                 many.push_back(makeBatch("02.06.2024", (label + "-" + std::to_string(j)).c_str(),
                                          {"30", "31"}));

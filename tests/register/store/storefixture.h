@@ -15,7 +15,7 @@ enum class Engine { Sqlite, Postgres };
 void PrintTo(Engine engine, std::ostream *out);
 
 // The address of a PostgreSQL database as an argument gives it.
-std::string addressText(const testregister::DatabaseAddress &address);
+std::string addressText(const journal::DatabaseAddress &address);
 
 // Each test gets an empty register of its own: an SQLite file in a temporary folder, or a new
 // database on the server that LOVIZ_TEST_POSTGRESQL names (dropped afterwards). Without that
@@ -27,25 +27,25 @@ protected:
     void TearDown() override;
 
     // Opens a store on the test's register (or another); fails the test when it cannot.
-    std::unique_ptr<testregister::Store> open(const testregister::DatabaseAddress *address
+    std::unique_ptr<journal::Store> open(const journal::DatabaseAddress *address
                                               = nullptr) const;
     // One more empty database of the test's kind.
-    testregister::DatabaseAddress newRegister();
+    journal::DatabaseAddress newRegister();
     // Runs one statement on the test's database directly, past the store; the first value of
     // the first row it gives.
     void runDirectly(const std::string &sql) const;
     std::string valueDirectly(const std::string &sql) const;
 
-    testregister::DatabaseAddress m_address;
+    journal::DatabaseAddress m_address;
 
 private:
     QTemporaryDir m_folder;
-    testregister::PostgresDatabase m_server;
+    journal::PostgresDatabase m_server;
     std::vector<std::string> m_databases; // PostgreSQL: the databases made for the test
 };
 
 // The value of a result, failing the test with the message when there is none.
-template<class T> T valueOf(testregister::Result<T> result)
+template<class T> T valueOf(journal::Result<T> result)
 {
     if (auto *failure = std::get_if<common::Failure>(&result)) {
         ADD_FAILURE() << failure->message;
@@ -55,7 +55,7 @@ template<class T> T valueOf(testregister::Result<T> result)
 }
 
 // The message of a failed result ("" when it succeeded).
-template<class T> std::string messageOf(const testregister::Result<T> &result)
+template<class T> std::string messageOf(const journal::Result<T> &result)
 {
     const auto *failure = std::get_if<common::Failure>(&result);
     return failure ? failure->message : std::string();
@@ -63,9 +63,9 @@ template<class T> std::string messageOf(const testregister::Result<T> &result)
 
 std::string engineName(const testing::TestParamInfo<Engine> &info);
 
-testregister::Batch makeBatch(const char *date, const char *label,
+journal::Batch makeBatch(const char *date, const char *label,
                               const std::vector<const char *> &strengths,
-                              testregister::ConcreteClass c = {25, "25"});
+                              journal::ConcreteClass c = {25, "25"});
 
 // Writes `count` batches one change at a time, labelled with `prefix`, and one import of 50 in
 // the middle, to the register at `address`; the process's exit status (used by the two-writer
