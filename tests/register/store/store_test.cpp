@@ -114,10 +114,9 @@ TEST_P(Lists, PageByDateAndEntryOrderWithTheirFilters)
     // Entered out of date order: 30 batches over 10 days, classes 25, 22,5 and 30 in turn.
     for (int i = 0; i < 30; ++i) {
         const std::string date = std::to_string(10 + (i * 7) % 10) + ".02.2024";
-        const journal::ConcreteClass c = i % 3 == 0 ? journal::ConcreteClass {25, "25"}
-                                              : i % 3 == 1
-                                                  ? journal::ConcreteClass {22.5, "22,5"}
-                                                  : journal::ConcreteClass {30, "30"};
+        const journal::ConcreteClass c = i % 3 == 0   ? journal::ConcreteClass {25, "25"}
+                                         : i % 3 == 1 ? journal::ConcreteClass {22.5, "22,5"}
+                                                      : journal::ConcreteClass {30, "30"};
         batches.push_back(makeBatch(date.c_str(), std::to_string(i).c_str(), {"20", "24"}, c));
     }
     valueOf(store->import(batches));
@@ -366,8 +365,7 @@ TEST_P(Schema, ANewerRegisterIsRefusedAndAFileJournalsAhead)
     }
     EXPECT_EQ(valueDirectly("SELECT value FROM register_meta WHERE name = 'schema_version'"),
               std::to_string(journal::schemaVersion));
-    runDirectly("UPDATE register_meta SET value = '"
-                + std::to_string(journal::schemaVersion + 1)
+    runDirectly("UPDATE register_meta SET value = '" + std::to_string(journal::schemaVersion + 1)
                 + "' WHERE name = 'schema_version'");
     const auto opened = journal::Store::open(m_address);
     ASSERT_TRUE(std::holds_alternative<common::Failure>(opened));

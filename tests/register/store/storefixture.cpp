@@ -125,8 +125,8 @@ DatabaseAddress StoreTest::newRegister()
     const std::string name
         = "loviz_test_" + std::to_string(getpid()) + "_" + std::to_string(++made);
     if (GetParam() == Engine::Sqlite)
-        return journal::SqliteFile {
-            m_folder.filePath(QString::fromStdString(name)).toStdString() + ".sqlite"};
+        return journal::SqliteFile {m_folder.filePath(QString::fromStdString(name)).toStdString()
+                                    + ".sqlite"};
     Direct(m_server).run("CREATE DATABASE " + name);
     m_databases.push_back(name);
     PostgresDatabase pg = m_server;
@@ -171,8 +171,7 @@ void PrintTo(Engine engine, std::ostream *out)
 }
 
 journal::Batch makeBatch(const char *date, const char *label,
-                              const std::vector<const char *> &strengths,
-                              journal::ConcreteClass c)
+                         const std::vector<const char *> &strengths, journal::ConcreteClass c)
 {
     journal::Batch batch {*journal::Date::parse(date), std::move(c), label, {}, {}, {}};
     for (const char *s : strengths)

@@ -27,8 +27,7 @@ protected:
     void TearDown() override;
 
     // Opens a store on the test's register (or another); fails the test when it cannot.
-    std::unique_ptr<journal::Store> open(const journal::DatabaseAddress *address
-                                              = nullptr) const;
+    std::unique_ptr<journal::Store> open(const journal::DatabaseAddress *address = nullptr) const;
     // One more empty database of the test's kind.
     journal::DatabaseAddress newRegister();
     // Runs one statement on the test's database directly, past the store; the first value of
@@ -64,8 +63,8 @@ template<class T> std::string messageOf(const journal::Result<T> &result)
 std::string engineName(const testing::TestParamInfo<Engine> &info);
 
 journal::Batch makeBatch(const char *date, const char *label,
-                              const std::vector<const char *> &strengths,
-                              journal::ConcreteClass c = {25, "25"});
+                         const std::vector<const char *> &strengths,
+                         journal::ConcreteClass c = {25, "25"});
 
 // Writes `count` batches one change at a time, labelled with `prefix`, and one import of 50 in
 // the middle, to the register at `address`; the process's exit status (used by the two-writer
