@@ -21,40 +21,40 @@ std::optional<QSize> sizeOf(const std::string &text)
     return size;
 }
 
-std::vector<cli::Option> optionsOf(ChartArguments &args)
+} // namespace
+
+std::vector<cli::Option> chartOutputOptions(ChartOutput &output)
 {
     return {
         {"--out", "после --out нужно значение",
-         [&args](const std::string &file) {
-             args.out = QString::fromStdString(file);
+         [&output](const std::string &file) {
+             output.out = QString::fromStdString(file);
              return std::string();
          }},
         {"--size", "после --size нужно значение",
-         [&args](const std::string &text) {
+         [&output](const std::string &text) {
              const auto size = sizeOf(text);
              if (!size)
                  return std::string("размер задается как ШИРИНАxВЫСОТА в точках, например 800x500");
-             args.size = *size;
+             output.size = *size;
              return std::string();
          }},
         {"--format", "после --format нужно значение",
-         [&args](const std::string &name) {
+         [&output](const std::string &name) {
              const auto format = statcontrol::chartFileFormat(QString::fromStdString(name));
              if (!format)
                  return std::string("формат: emf, svg, png или pdf");
-             args.format = *format;
+             output.format = *format;
              return std::string();
          }},
     };
 }
 
-} // namespace
-
 std::optional<ChartArguments> parseChartArguments(const std::vector<std::string> &arguments,
                                                   std::string &why)
 {
     ChartArguments args;
-    const auto line = cli::parseCommandLine(arguments, optionsOf(args), 0, why);
+    const auto line = cli::parseCommandLine(arguments, chartOutputOptions(args.output), 0, why);
     if (!line)
         return std::nullopt;
     args.help = line->help;
@@ -66,7 +66,7 @@ std::optional<ChartArguments> parseChartArguments(const std::vector<std::string>
         else
             args.controls.emplace_back(name, text);
     }
-    if (args.out.isEmpty()) {
+    if (args.output.out.isEmpty()) {
         why = "не указан файл: --out FILE";
         return std::nullopt;
     }

@@ -12,14 +12,23 @@
 
 namespace chartcli {
 
+// Where and how a chart is written.
+struct ChartOutput
+{
+    QString out;
+    QSize size {800, 500};
+    statcontrol::ChartFileFormat format = statcontrol::ChartFileFormat::Emf;
+};
+
+// The options --out FILE, --size WxH and --format NAME, each setting its part of `output`.
+std::vector<cli::Option> chartOutputOptions(ChartOutput &output);
+
 // The command line of loviz-chart, taken apart.
 struct ChartArguments
 {
     cli::Controls controls;             // NAME=TEXT of the input dialog
     std::vector<std::string> strengths; // edRi=TEXT, prompt by prompt
-    QString out;
-    QSize size {800, 500};
-    statcontrol::ChartFileFormat format = statcontrol::ChartFileFormat::Emf;
+    ChartOutput output;
     bool help = false;
 };
 

@@ -2,16 +2,12 @@
 // picture file (an enhanced metafile unless another format is asked for).
 
 #include "chartcli/chartarguments.h"
+#include "chartcli/chartwriting.h"
 #include "cli/commandline.h"
 #include "cli/controls.h"
-#include "common/prompter.h"
-#include "common/wholefile.h"
-#include "statcontrol/chart/chartdrawing.h"
 #include "statcontrol/core/formfields.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QGraphicsScene>
 
 #include <iostream>
 
@@ -54,25 +50,6 @@ int main(int argc, char *argv[])
         return cli::BadUsage;
 
     QApplication application(argc, argv);
-    common::ImmediatePrompter prompter({}, args->strengths);
-    statcontrol::ControlChart chart = statcontrol::emptyControlChart();
-    if (const auto failure = statcontrol::fillControlChart(chart, form, prompter)) {
-        std::cerr << failure->message << '\n';
-        return cli::NoReport;
-    }
-
-    QGraphicsScene scene;
-    statcontrol::ChartDrawing drawing;
-    scene.addItem(drawing.chart());
-    drawing.chart()->resize(QSizeF(args->size));
-    drawing.show(chart);
-    const QByteArray bytes = statcontrol::chartPicture(scene, drawing.chart()->sceneBoundingRect(),
-                                                       args->size, args->format);
-    if (const auto failure
-        = common::writeWholeFile(QFile::encodeName(args->out).toStdString(), bytes.toStdString())) {
-        std::cerr << "loviz-chart: не удалось записать " << args->out.toStdString() << ": "
-                  << *failure << '\n';
-        return cli::NoReport;
-    }
-    return cli::Success;
+    return chartcli::writeControlChart(form, args->strengths, args->output, "loviz-chart",
+                                       std::cerr);
 }

@@ -5,13 +5,10 @@
 #include "cli/bnsjob.h"
 #include "cli/correctionjobs.h"
 #include "cli/periodjobs.h"
-#include "text/lines.h"
+#include "cli/reportprint.h"
 
-#include <cerrno>
 #include <clocale>
 #include <csignal>
-#include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <map>
 
@@ -46,39 +43,6 @@ int badUsage(const std::string &why)
     return cli::badUsage(std::cerr, "loviz-calc", why, usage);
 }
 
-// Writes to stdout; false, with the reason on stderr, when it cannot be written (a full disk,
-// a pipe closed by the reader).
-bool writeOut(const std::string &bytes)
-{
-    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size()
-        && std::fflush(stdout) == 0)
-        return true;
-    const int error = errno;
-    std::cerr << "loviz-calc: отчет не удалось записать в стандартный вывод: "
-              << std::strerror(error) << '\n';
-    return false;
-}
-
-// Writes the caption of window 1 and the lines; false when a line cannot be encoded or
-// written.
-bool printReport(const common::Report &report, bool cp1251)
-{
-    std::vector<std::string> lines {report.caption(1)};
-    lines.insert(lines.end(), report.lines.begin(), report.lines.end());
-    if (!cp1251) {
-        std::string out;
-        for (const std::string &line : lines)
-            out += line + '\n';
-        return writeOut(out);
-    }
-    auto encoded = text::encodeLines(lines);
-    if (auto *error = std::get_if<text::LineEncodingError>(&encoded)) {
-        std::cerr << "loviz-calc: " << error->message() << '\n';
-        return false;
-    }
-    return writeOut(std::get<std::string>(encoded));
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -106,5 +70,5 @@ int main(int argc, char *argv[])
     const auto report = job->second(*args, std::cerr, code);
     if (!report)
         return code;
-    return printReport(*report, args->cp1251) ? cli::Success : cli::NoReport;
+    return cli::printReport("loviz-calc", *report, args->cp1251) ? cli::Success : cli::NoReport;
 }
