@@ -57,7 +57,8 @@ struct PixelGrid
 };
 
 // A blue arc (5 pixels wide), pie or chord on the circle of radius 40 around (50, 50), from
-// its rightmost point to its topmost one as the picture shows them.
+// its rightmost point to its topmost one as the picture shows them. With the y axis up, the
+// box's top is its lower side in logical units.
 QByteArray arcMetafile(quint16 function, bool yUp)
 {
     const PixelGrid grid {yUp};
@@ -67,7 +68,8 @@ QByteArray arcMetafile(quint16 function, bool yUp)
         .add(SelectObject, {0})
         .addColour(CreatePenIndirect, {open ? 0 : 5, 75, 0}, blue)
         .add(SelectObject, {1})
-        .add(function, grid.at(50, 10) + grid.at(90, 50) + grid.at(90, 90) + grid.at(10, 10));
+        .add(function, grid.at(50, 10) + grid.at(90, 50) + grid.at(90, grid.yUp ? 10 : 90)
+                           + grid.at(10, grid.yUp ? 90 : 10));
     return writer.plain(2);
 }
 
