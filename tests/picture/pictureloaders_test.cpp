@@ -39,37 +39,26 @@ QStringList textsOf(const picture::Picture &drawn)
     return recorder.texts();
 }
 
-// A metafile of 100 × 100 pixels in the anisotropic mode, 15 logical units a pixel, with the y
-// axis down or up; `at` gives a point of the picture in logical units.
-struct PixelGrid
-{
-    bool yUp = false;
-    QList<int> at(int x, int y) const { return {yUp ? 15 * (100 - y) : 15 * y, 15 * x}; }
-    WmfWriter writer() const
-    {
-        WmfWriter writer;
-        writer.add(SetMapMode, {8})
-            .add(SetWindowOrg, {yUp ? 1500 : 0, 0})
-            .add(SetWindowExt, {yUp ? -1500 : 1500, 1500})
-            .add(SetViewportExt, {100, 100});
-        return writer;
-    }
-};
-
-// A blue arc (5 pixels wide), pie or chord on the circle of radius 40 around (50, 50), from
-// its rightmost point to its topmost one as the picture shows them. With the y axis up, the
-// box's top is its lower side in logical units.
+// A blue arc (5 pixels wide), pie or chord on the circle of radius 40 around (50, 50) of a
+// 100 × 100 anisotropic metafile (15 units a pixel, the y axis down or up), from its rightmost
+// point to its topmost one as the picture shows them. With the y axis up, the box's top is its
+// lower side in logical units.
 QByteArray arcMetafile(quint16 function, bool yUp)
 {
-    const PixelGrid grid {yUp};
+    const auto at = [yUp](int x, int y) {
+        return QList<int> {yUp ? 15 * (100 - y) : 15 * y, 15 * x};
+    };
     const bool open = function == Arc;
-    WmfWriter writer = grid.writer();
-    writer.addColour(CreateBrushIndirect, {open ? 1 : 0}, blue, {0})
+    WmfWriter writer;
+    writer.add(SetMapMode, {8})
+        .add(SetWindowOrg, {yUp ? 1500 : 0, 0})
+        .add(SetWindowExt, {yUp ? -1500 : 1500, 1500})
+        .add(SetViewportExt, {100, 100})
+        .addColour(CreateBrushIndirect, {open ? 1 : 0}, blue, {0})
         .add(SelectObject, {0})
         .addColour(CreatePenIndirect, {open ? 0 : 5, 75, 0}, blue)
         .add(SelectObject, {1})
-        .add(function, grid.at(50, 10) + grid.at(90, 50) + grid.at(90, grid.yUp ? 10 : 90)
-                           + grid.at(10, grid.yUp ? 90 : 10));
+        .add(function, at(50, 10) + at(90, 50) + at(90, yUp ? 10 : 90) + at(10, yUp ? 90 : 10));
     return writer.plain(2);
 }
 
@@ -118,14 +107,10 @@ QByteArray twoByTwo(int headerSize, int bits, int compression, const QList<quint
         for (int word : {2, 2, 1, bits})
             appendWord(header, word);
     } else {
-        for (quint32 value : {2u, 2u})
+        for (quint32 value : QList<quint32> {2, 2, quint32(1 | bits << 16), quint32(compression), 0,
+                                             2835, 2835, 0, 0}
+                                 + masks)
             appendLong(header, value);
-        appendWord(header, 1);
-        appendWord(header, bits);
-        for (quint32 value : {quint32(compression), 0u, 2835u, 2835u, 0u, 0u})
-            appendLong(header, value);
-        for (quint32 mask : masks)
-            appendLong(header, mask);
         header = header.leftJustified(headerSize, '\0', true);
     }
     QByteArray rows;
@@ -145,32 +130,21 @@ QByteArray twoByTwo(int headerSize, int bits, int compression, const QList<quint
     return file + header + after + rows;
 }
 
-// A colour table of blue and green: three bytes an entry for the OS/2 1.x header.
-QByteArray blueAndGreen(bool threeBytes)
-{
-    QByteArray table;
-    for (QColor colour : {blue, green}) {
-        table.append(char(colour.blue())).append(char(colour.green())).append(char(colour.red()));
-        if (!threeBytes)
-            table.append('\0');
-    }
-    return table;
-}
+// Blue and green, three bytes an entry (OS/2 1.x) or four.
+const QByteArray blueAndGreen3("\xc8\x3c\x28\x1e\x78\x0a", 6);
+const QByteArray blueAndGreen4("\xc8\x3c\x28\0\x1e\x78\x0a\0", 8);
 
 // The x of the leftmost and the rightmost pixel that is not white.
 std::pair<int, int> inkColumns(const QImage &image)
 {
-    int first = image.width();
-    int last = -1;
+    std::pair columns(image.width(), -1);
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (image.pixelColor(x, y) != white) {
-                first = std::min(first, x);
-                last = std::max(last, x);
-            }
+            if (image.pixelColor(x, y) != white)
+                columns = {std::min(columns.first, x), std::max(columns.second, x)};
         }
     }
-    return {first, last};
+    return columns;
 }
 
 } // namespace
@@ -361,9 +335,9 @@ void PictureLoadersTest::bitmapVariants_data()
         QTest::addRow("%d-byte header", header) << twoByTwo(header, 24, 0, {}, {}, bgr) << rgb;
     const QList<QColor> blueGreen {blue, green, green, blue};
     QTest::newRow("OS/2 1.x header, two colours of 256")
-        << twoByTwo(12, 8, 0, {}, blueAndGreen(true), {0, 1, 1, 0}) << blueGreen;
+        << twoByTwo(12, 8, 0, {}, blueAndGreen3, {0, 1, 1, 0}) << blueGreen;
     QTest::newRow("OS/2 2.x header, two colours of 256")
-        << twoByTwo(64, 8, 0, {}, blueAndGreen(false), {0, 1, 1, 0}) << blueGreen;
+        << twoByTwo(64, 8, 0, {}, blueAndGreen4, {0, 1, 1, 0}) << blueGreen;
     QByteArray masks565;
     for (quint32 mask : {0xF800u, 0x07E0u, 0x001Fu})
         appendLong(masks565, mask);
