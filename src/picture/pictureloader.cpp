@@ -1,5 +1,6 @@
 #include "picture/pictureloader.h"
 
+#include "picture/read/bmpvariants.h"
 #include "picture/read/imagecompleteness.h"
 #include "picture/read/metafileloader.h"
 
@@ -50,6 +51,20 @@ std::optional<Picture> decodeRaster(const QByteArray &bytes, const char *format,
     return Picture(withWholeColourTable(std::move(image)));
 }
 
+// A bitmap file: the variants Qt's reader refuses or misreads by this library's reader, the
+// others by Qt's.
+std::optional<Picture> decodeBitmap(const QByteArray &bytes)
+{
+    if (!bitmapFileComplete(bytes))
+        return std::nullopt;
+    if (std::optional<QImage> own = readBitmapVariant(bytes)) {
+        if (own->isNull() || !Picture::sizeAllowed(own->size()))
+            return std::nullopt;
+        return Picture(std::move(*own));
+    }
+    return decodeRaster(bytes, "bmp", nullptr);
+}
+
 std::optional<Picture> decodeSvg(const QByteArray &bytes)
 {
     QSvgRenderer renderer(bytes);
@@ -96,7 +111,7 @@ std::optional<Picture> decodePicture(Decoder decoder, const QByteArray &bytes)
 {
     switch (decoder) {
     case Decoder::Bitmap:
-        return decodeRaster(bytes, "bmp", &bitmapFileComplete);
+        return decodeBitmap(bytes);
     case Decoder::Icon:
         return decodeRaster(bytes, "ico", nullptr);
     case Decoder::Metafile:

@@ -3,6 +3,7 @@
 #include "picture/read/littleendian.h"
 #include "picture/read/naturalsize.h"
 #include "picture/read/wmfpainter.h"
+#include "picture/read/wmfrecords.h"
 
 #include <QPainter>
 
@@ -25,7 +26,6 @@ constexpr quint16 onDisk = 2;
 constexpr quint16 headerWords = 9;
 constexpr quint16 version100 = 0x0100;
 constexpr quint16 version300 = 0x0300;
-constexpr quint16 setWindowExtent = 0x020C; // META_SETWINDOWEXT
 constexpr double pixelsPerInch = 96;
 
 bool isPlaceable(QByteArrayView bytes)
@@ -43,27 +43,11 @@ bool plainHeaderAt(QByteArrayView bytes, qsizetype at)
            && (version == version100 || version == version300);
 }
 
-// The first window extent the records set (its width and height in logical units).
-std::optional<QSize> firstWindowExtent(QByteArrayView bytes)
-{
-    qsizetype at = (isPlaceable(bytes) ? placeableHeaderSize : 0) + headerSize;
-    while (bytes.size() - at >= 6) {
-        const quint64 words = u32(bytes, at);
-        const quint16 function = u16(bytes, at + 4);
-        if (words < 3 || function == 0 || words > quint64(bytes.size() - at) / 2)
-            return std::nullopt;
-        if (function == setWindowExtent && words >= 5)
-            return QSize(s16(bytes, at + 8), s16(bytes, at + 6));
-        at += qsizetype(words * 2);
-    }
-    return std::nullopt;
-}
-
 // The frame of a placeable metafile or of a plain one with a window; a plain one without
 // takes the bounds of its drawing after the scan.
 std::optional<WmfFrame> frameBeforeScan(QByteArrayView bytes)
 {
-    const std::optional<QSize> extent = firstWindowExtent(bytes);
+    const std::optional<QSizeF> window = plainMetafileSize(bytes);
     WmfFrame frame;
     if (isPlaceable(bytes)) {
         const double inch = u16(bytes, 14);
@@ -71,13 +55,13 @@ std::optional<WmfFrame> frameBeforeScan(QByteArrayView bytes)
             return std::nullopt;
         const QPointF topLeft(s16(bytes, 6), s16(bytes, 8));
         const QPointF bottomRight(s16(bytes, 10), s16(bytes, 12));
-        frame.kind = extent ? WmfFrame::Kind::Window : WmfFrame::Kind::LogicalRect;
+        frame.kind = window ? WmfFrame::Kind::Window : WmfFrame::Kind::LogicalRect;
         frame.rect = QRectF(topLeft, bottomRight);
         frame.size = naturalSize(std::abs(frame.rect.width()) * pixelsPerInch / inch,
                                  std::abs(frame.rect.height()) * pixelsPerInch / inch);
-    } else if (extent) {
+    } else if (window) {
         frame.kind = WmfFrame::Kind::Window;
-        frame.size = naturalSize(std::abs(extent->width()), std::abs(extent->height()));
+        frame.size = naturalSize(window->width(), window->height());
     }
     return frame;
 }
@@ -142,6 +126,7 @@ std::optional<Picture> decodeWindowsMetafile(const QByteArray &bytes)
     if (!frame || !session.api())
         return std::nullopt;
     device.attach(session.api());
+    device.setArcRecords(wmfArcRecords(bytes));
     QByteArray data = bytes; // libwmf reads through a pointer to modifiable bytes
     wmfD_Rect bounds {};
     if (wmf_mem_open(session.api(), reinterpret_cast<unsigned char *>(data.data()), data.size())

@@ -17,7 +17,8 @@ bool isWindowsMetafile(QByteArrayView bytes);
 
 // A Windows metafile played by libwmf onto a drawing: the whole picture or nothing. Its
 // natural size is a placeable metafile's frame at 96 pixels per inch, or a plain metafile's
-// first window extent in pixels (without one, the bounds of what it draws).
+// window extent when it first draws, in pixels at 96 per inch (see plainMetafileSize(); without
+// an extent, the bounds of what it draws).
 std::optional<Picture> decodeWindowsMetafile(const QByteArray &bytes);
 
 } // namespace picture

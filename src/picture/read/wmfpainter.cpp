@@ -1,6 +1,7 @@
 #include "picture/read/wmfpainter.h"
 
 #include "picture/picture.h"
+#include "picture/read/bmpvariants.h"
 #include "picture/read/imagecompleteness.h"
 #include "picture/read/wmfstyle.h"
 
@@ -43,36 +44,37 @@ Qt::FillRule fillRuleOf(const wmfDC *dc)
     return dc->polyfillmode == WINDING ? Qt::WindingFill : Qt::OddEvenFill;
 }
 
-// The angle of a point seen from an ellipse's centre, counter-clockwise on the screen.
-double angleOf(const wmfD_Coord &fromCentre)
+// The angle that Qt's arcs take for the direction `fromCentre` on an ellipse of `size`
+// (counter-clockwise on the screen, stretched with the ellipse).
+double arcAngle(QPointF fromCentre, QSizeF size)
 {
-    return std::atan2(-fromCentre.y, fromCentre.x) * 180 / std::numbers::pi;
+    if (size.width() > 0 && size.height() > 0)
+        fromCentre = QPointF(fromCentre.x() / size.width(), fromCentre.y() / size.height());
+    return std::atan2(-fromCentre.y(), fromCentre.x()) * 180 / std::numbers::pi;
 }
 
-// Arcs go counter-clockwise from the start to the end; the same point twice is a full turn.
-double sweepOf(const wmfDrawArc_t *arc)
+// Where the player puts an arc's end point: each coordinate, seen from the centre, held within
+// the half axes (in this order), the centre itself moved onto the first axis.
+QPointF clampedAsPlayed(QPointF point, QPointF halfAxes)
 {
-    double sweep = angleOf(arc->end) - angleOf(arc->start);
-    while (sweep <= 0)
-        sweep += 360;
-    return sweep;
+    if (point.isNull())
+        point.setX(halfAxes.x());
+    double x = point.x();
+    double y = point.y();
+    if (x > halfAxes.x())
+        x = halfAxes.x();
+    if (x < -halfAxes.x())
+        x = -halfAxes.x();
+    if (y > halfAxes.y())
+        y = halfAxes.y();
+    if (y < -halfAxes.y())
+        y = -halfAxes.y();
+    return QPointF(x, y);
 }
 
-enum class ArcShape { Open, Pie, Chord };
-
-QPainterPath arcPath(const wmfDrawArc_t *arc, ArcShape shape)
+bool nearlySame(QPointF a, QPointF b, double tolerance)
 {
-    const QRectF box = rectOf(arc->TL, arc->BR);
-    const double start = angleOf(arc->start);
-    QPainterPath path;
-    if (shape == ArcShape::Pie)
-        path.moveTo(box.center());
-    else
-        path.arcMoveTo(box, start);
-    path.arcTo(box, start, sweepOf(arc));
-    if (shape != ArcShape::Open)
-        path.closeSubpath();
-    return path;
+    return std::abs(a.x() - b.x()) <= tolerance && std::abs(a.y() - b.y()) <= tolerance;
 }
 
 // Where the baseline lies below the point the player gives for text: it has moved the point
@@ -87,7 +89,7 @@ double baselineOffset(unsigned alignment, double height, const QFontMetricsF &me
     return metrics.ascent() - height;
 }
 
-// A bitmap file around a device-independent bitmap, for Qt's reader.
+// A bitmap file around a device-independent bitmap, for the bitmap readers.
 QImage bitmapOf(QByteArrayView dib)
 {
     QByteArray file("BM");
@@ -97,7 +99,7 @@ QImage bitmapOf(QByteArrayView dib)
     qToLittleEndian<quint32>(quint32(bitmapFileHeaderSize + dibPixelsOffset(dib)),
                              file.data() + 10);
     file.append(dib.data(), dib.size());
-    return QImage::fromData(file, "BMP");
+    return decodedBitmapFile(file);
 }
 
 } // namespace
@@ -116,10 +118,16 @@ void WmfPainter::attach(wmfAPI *api)
     setFunctions(*static_cast<wmfFunctionReference *>(api->function_reference));
 }
 
+void WmfPainter::setArcRecords(std::vector<WmfArcRecord> arcs)
+{
+    m_arcs = std::move(arcs);
+}
+
 void WmfPainter::begin(QPainter *painter, const WmfFrame &frame)
 {
     m_painter = painter;
     m_frame = frame;
+    m_nextArc = 0;
 }
 
 WmfPainter &WmfPainter::of(wmfAPI *api)
@@ -192,14 +200,75 @@ void WmfPainter::draw(const wmfDC *dc, const std::function<void(QPainter &)> &pa
 
 void WmfPainter::drawPath(const wmfDC *dc, const QPainterPath &path, bool fill)
 {
-    draw(dc, [&](QPainter &painter) {
-        if (fill) {
-            QPainterPath filled = path;
-            filled.setFillRule(fillRuleOf(dc));
-            painter.fillPath(filled, hatchBackground(dc));
-            painter.fillPath(filled, brushOf(dc));
-        }
-        painter.strokePath(path, penOf(dc, std::abs(m_transform.m11())));
+    draw(dc, [&](QPainter &painter) { paintPath(painter, dc, path, fill); });
+}
+
+void WmfPainter::paintPath(QPainter &painter, const wmfDC *dc, const QPainterPath &path,
+                           bool fill) const
+{
+    if (fill) {
+        QPainterPath filled = path;
+        filled.setFillRule(fillRuleOf(dc));
+        painter.fillPath(filled, hatchBackground(dc));
+        painter.fillPath(filled, brushOf(dc));
+    }
+    painter.strokePath(path, penOf(dc, std::abs(m_transform.m11())));
+}
+
+// The start and the end of an arc in device units, seen from its centre. The player passes the
+// record's end as the start and its start as the end, each held within the bounding box; the
+// record itself gives them unclamped, mapped as the player maps its box. A record whose points,
+// clamped so, are not the player's is not the one being played: the player's points serve.
+std::pair<QPointF, QPointF> WmfPainter::arcEnds(const wmfDrawArc_t *arc)
+{
+    const std::pair played(pointOf(arc->end), pointOf(arc->start));
+    if (m_nextArc >= m_arcs.size())
+        return played;
+    const WmfArcRecord &record = m_arcs[m_nextArc++];
+    const QPointF logicalSize = QPointF(record.bottomRight - record.topLeft);
+    if (logicalSize.x() == 0 || logicalSize.y() == 0)
+        return played;
+    const QPointF deviceSize = pointOf(arc->BR) - pointOf(arc->TL);
+    const QPointF centre = QPointF(record.topLeft + record.bottomRight) / 2;
+    const auto device = [&](QPoint point) {
+        return QPointF((point.x() - centre.x()) * deviceSize.x() / logicalSize.x(),
+                       (point.y() - centre.y()) * deviceSize.y() / logicalSize.y());
+    };
+    const std::pair ends(device(record.start), device(record.end));
+    const QPointF halfAxes = deviceSize / 2;
+    const double tolerance = 1e-3 * (std::abs(halfAxes.x()) + std::abs(halfAxes.y()) + 1);
+    if (!nearlySame(clampedAsPlayed(ends.first, halfAxes), played.first, tolerance)
+        || !nearlySame(clampedAsPlayed(ends.second, halfAxes), played.second, tolerance))
+        return played;
+    return ends;
+}
+
+// Arcs go counter-clockwise on the picture from the radius through the start to the radius
+// through the end; the same direction twice is a full turn. A pie closes through the centre,
+// a chord straight back.
+void WmfPainter::drawArcShape(const wmfDrawArc_t *arc, ArcShape shape)
+{
+    const auto [start, end] = arcEnds(arc);
+    draw(arc->dc, [&](QPainter &painter) {
+        // Built on the picture, where counter-clockwise is what the viewer sees, whichever way
+        // the file's axes point.
+        const QRectF box = m_transform.mapRect(rectOf(arc->TL, arc->BR));
+        const auto onPicture = [this](QPointF fromCentre) {
+            return QPointF(fromCentre.x() * m_transform.m11(), fromCentre.y() * m_transform.m22());
+        };
+        const double from = arcAngle(onPicture(start), box.size());
+        double sweep = arcAngle(onPicture(end), box.size()) - from;
+        while (sweep <= 0)
+            sweep += 360;
+        QPainterPath path;
+        if (shape == ArcShape::Pie)
+            path.moveTo(box.center());
+        else
+            path.arcMoveTo(box, from);
+        path.arcTo(box, from, sweep);
+        if (shape != ArcShape::Open)
+            path.closeSubpath();
+        paintPath(painter, arc->dc, m_transform.inverted().map(path), shape != ArcShape::Open);
     });
 }
 
@@ -253,19 +322,43 @@ void WmfPainter::drawText(const wmfDrawText_t *text)
         const QFont font = fontOf(dc->font, int(std::lround(height)));
         const QFontMetricsF metrics(font);
         const QString string = decodedText(text->str, dc->font);
+        const double advance = metrics.horizontalAdvance(string);
+        const std::optional<QPointF> reference = alignedReference(text);
+        double left = 0; // where the text begins left of its point, along the baseline
+        if (reference)
+            left = (dc->textalign & TA_CENTER) == TA_RIGHT ? -advance : -advance / 2;
         painter.setTransform(QTransform());
-        painter.translate(m_transform.map(pointOf(text->pt)));
+        painter.translate(m_transform.map(reference.value_or(pointOf(text->pt))));
         painter.rotate(-dc->font->lfEscapement / 10.0);
         const double baseline = baselineOffset(dc->textalign, height, metrics);
         if (dc->bgmode == OPAQUE) {
-            painter.fillRect(QRectF(0, baseline - metrics.ascent(),
-                                    metrics.horizontalAdvance(string), metrics.height()),
+            painter.fillRect(QRectF(left, baseline - metrics.ascent(), advance, metrics.height()),
                              colourOf(dc->bgcolor));
         }
         painter.setFont(font);
         painter.setPen(colourOf(dc->textcolor));
-        painter.drawText(QPointF(0, baseline), string);
+        painter.drawText(QPointF(left, baseline), string);
     });
+}
+
+// The point a centred or right-aligned text is aligned on, when the player has moved it by a
+// width of its own estimate: along the baseline by half the string's width at the font's
+// height in vertical units, which is wrong whenever the two scales differ (the player also
+// centres right-aligned text). The box it reports around the text is centred on that point.
+// Nothing for text aligned left, and for the letters of text with advances, each placed by its
+// advance (the box, given with the first letter, is not centred on it by the estimate).
+std::optional<QPointF> WmfPainter::alignedReference(const wmfDrawText_t *text)
+{
+    if ((text->dc->textalign & TA_CENTER) == 0)
+        return std::nullopt;
+    const QPointF reference = (pointOf(text->bbox.TR) + pointOf(text->bbox.BL)) / 2;
+    const double estimate = double(stringWidth(nullptr, text->dc->font, text->str))
+                            * text->font_height * text->font_ratio;
+    const QPointF moved = reference - pointOf(text->pt);
+    const double distance = std::hypot(moved.x(), moved.y());
+    if (std::abs(distance - std::abs(estimate) / 2) > 1e-3 * (std::abs(estimate) + 1))
+        return std::nullopt;
+    return reference;
 }
 
 void WmfPainter::readBitmap(wmfBMP_Read_t *read)
@@ -315,17 +408,17 @@ void WmfPainter::drawEllipse(wmfAPI *api, wmfDrawArc_t *arc)
 
 void WmfPainter::drawArc(wmfAPI *api, wmfDrawArc_t *arc)
 {
-    of(api).drawPath(arc->dc, arcPath(arc, ArcShape::Open), false);
+    of(api).drawArcShape(arc, ArcShape::Open);
 }
 
 void WmfPainter::drawPie(wmfAPI *api, wmfDrawArc_t *arc)
 {
-    of(api).drawPath(arc->dc, arcPath(arc, ArcShape::Pie), true);
+    of(api).drawArcShape(arc, ArcShape::Pie);
 }
 
 void WmfPainter::drawChord(wmfAPI *api, wmfDrawArc_t *arc)
 {
-    of(api).drawPath(arc->dc, arcPath(arc, ArcShape::Chord), true);
+    of(api).drawArcShape(arc, ArcShape::Chord);
 }
 
 void WmfPainter::drawLine(wmfAPI *api, wmfDrawLine_t *line)

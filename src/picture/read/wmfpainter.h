@@ -3,6 +3,8 @@
 // Private to loviz_picture: the readers' internals (src/picture/read/), which no other layer can
 // include.
 
+#include "picture/read/wmfrecords.h"
+
 #include <QPainterPath>
 #include <QRectF>
 #include <QSize>
@@ -10,6 +12,9 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include <libwmf/ipa.h>
 
@@ -46,12 +51,17 @@ public:
     // Makes the player draw through this device and measure text with its fonts. Call it
     // before scanning: the scan measures text.
     void attach(wmfAPI *api);
+    // The file's arcs, pies and chords as their records give them, in the order they are
+    // played (the player passes their points clamped into the bounding box).
+    void setArcRecords(std::vector<WmfArcRecord> arcs);
     // From now on the player's drawing goes onto `painter`, mapped by `frame`.
     void begin(QPainter *painter, const WmfFrame &frame);
     // Whether something the file holds could not be read (a damaged embedded bitmap).
     bool failed() const { return m_failed; }
 
 private:
+    enum class ArcShape { Open, Pie, Chord };
+
     static WmfPainter &of(wmfAPI *api);
     static void setFunctions(wmfFunctionReference &functions);
 
@@ -59,9 +69,13 @@ private:
     // units to the picture, the clip); nothing when the frame has no size there.
     void draw(const wmfDC *dc, const std::function<void(QPainter &)> &paint);
     void drawPath(const wmfDC *dc, const QPainterPath &path, bool fill);
+    void paintPath(QPainter &painter, const wmfDC *dc, const QPainterPath &path, bool fill) const;
+    void drawArcShape(const wmfDrawArc_t *arc, ArcShape shape);
+    std::pair<QPointF, QPointF> arcEnds(const wmfDrawArc_t *arc);
     void fillRects(const wmfDC *dc, const wmfPolyRectangle_t *rects);
     void frameRects(const wmfDC *dc, const wmfPolyRectangle_t *rects);
     void drawText(const wmfDrawText_t *text);
+    static std::optional<QPointF> alignedReference(const wmfDrawText_t *text);
     void drawBitmap(const wmfBMP_Draw_t *bitmap);
     void readBitmap(wmfBMP_Read_t *read);
     void setClip(const wmfPolyRectangle_t *rects);
@@ -96,6 +110,8 @@ private:
     bool m_clipping = false;
     bool m_failed = false;
     std::deque<QImage> m_bitmaps; // the embedded bitmaps read so far, for the player to use
+    std::vector<WmfArcRecord> m_arcs;
+    std::size_t m_nextArc = 0;
 };
 
 } // namespace picture
