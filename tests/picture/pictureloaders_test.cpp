@@ -148,9 +148,6 @@ void PictureLoadersTest::wholeOrNothing_data()
     const quint32 second = qFromLittleEndian<quint32>(emf.constData() + 4);
     qToLittleEndian<quint32>(quint32(emf.size()), longRecord.data() + second + 4);
     QTest::newRow("enhanced metafile record past the end") << "g.emf" << longRecord;
-    QTest::newRow("enhanced metafile with text as glyph indexes")
-        << "glyphs.emf"
-        << chartMetafile(m_dir->filePath(QStringLiteral("glyphs.emf")), U_ETO_GLYPH_INDEX);
     QTest::newRow("png short of its end")
         << "h.png" << bitmapFile(twoColourImage(QImage::Format_RGB32), "PNG").chopped(12);
     QTest::newRow("a bitmap named as a metafile") << "i.wmf" << bitmap;
