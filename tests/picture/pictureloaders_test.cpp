@@ -117,6 +117,9 @@ void PictureLoadersTest::textAsWritten_data()
         << windowsMetafile(true, 0) << QStringLiteral("Проба");
     QTest::newRow("Central European")
         << windowsMetafile(true, 238, "\xaf\xf3\xb3w") << QStringLiteral("Żółw");
+    QTest::newRow("enhanced metafile, with advances")
+        << chartMetafile(m_dir->filePath(QStringLiteral("text.emf")))
+        << QStringLiteral("Прочность");
 }
 
 void PictureLoadersTest::textAsWritten()
