@@ -53,8 +53,9 @@ EmfPlayer::EmfPlayer(const EnhancedMetafileFrame &frame)
 void EmfPlayer::play(QPainter &painter)
 {
     m_painter = &painter;
+    // Shapes without antialiasing, as GDI draws them (and at a third of the cost).
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::Antialiasing, false);
     const QByteArrayView records(m_frame.records);
     constexpr qsizetype head = sizeof(U_EMR);
     for (qsizetype at = 0; records.size() - at >= head;) {
@@ -365,7 +366,6 @@ QPainter &EmfPlayer::painterInPixels()
     if (!m_clipApplied) {
         painter.restore();
         painter.save();
-        painter.setRenderHint(QPainter::Antialiasing);
         if (m_state.clip)
             painter.setClipPath(*m_state.clip, Qt::IntersectClip);
         m_clipApplied = true;

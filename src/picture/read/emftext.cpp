@@ -61,6 +61,20 @@ QString decoded(QByteArrayView bytes, quint8 charSet)
     return decoder.isValid() ? decoder.decode(bytes) : QString::fromLatin1(bytes);
 }
 
+// Whether the advances put every character within half a pixel of where the font's own
+// advances would (kerning apart): the text is then drawn whole, as fast as text can be.
+bool advancesAsFont(const QString &characters, const QFontMetricsF &metrics,
+                    const std::vector<double> &starts)
+{
+    double at = 0;
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        if (std::abs(starts[std::size_t(i)] - at) > 0.5 || characters[i].isSurrogate())
+            return false;
+        at += metrics.horizontalAdvance(characters[i]);
+    }
+    return std::abs(starts.back() - at) <= 0.5;
+}
+
 std::optional<QRectF> rectAt(QByteArrayView record, quint64 at)
 {
     const std::vector<U_RECTL> rect = itemsAt<U_RECTL>(record, at, 1);
@@ -146,6 +160,7 @@ void EmfPlayer::drawText(const EmfText &text)
     QFont font = m_state.font.font;
     const int pixels = int(std::clamp<double>(std::lround(height * scale), 1, largestFontPixels));
     font.setPixelSize(pixels);
+    font.setKerning(false); // GDI places each character by its own advance
     const QFontMetricsF metrics(font);
     // Logical units a pixel of the font: its em, or its cell for a positive height.
     const double unit = m_state.font.height > 0 && metrics.height() > 0 ? height / metrics.height()
@@ -194,12 +209,15 @@ void EmfPlayer::drawText(const EmfText &text)
     }
 
     QPainter &painter = painterFor(false, false);
-    painter.save();
+    const bool clipped = text.rect && (text.options & U_ETO_CLIPPED);
     if (text.rect && (text.options & U_ETO_OPAQUE))
         painter.fillRect(*text.rect, m_state.backgroundColour);
-    if (text.rect && (text.options & U_ETO_CLIPPED))
+    if (clipped) {
+        painter.save();
         painter.setClipRect(*text.rect, Qt::IntersectClip);
+    }
     painter.setTransform(local * to);
+    m_transformApplied = false;
     if (m_state.opaqueBackground && width > 0)
         painter.fillRect(QRectF(left, baseline - metrics.ascent(), width, metrics.height()),
                          m_state.backgroundColour);
@@ -215,7 +233,7 @@ void EmfPlayer::drawText(const EmfText &text)
         run.setGlyphIndexes(text.glyphs);
         run.setPositions(positions);
         painter.drawGlyphRun(QPointF(0, 0), run);
-    } else if (text.dx.size() >= std::size_t(count)) {
+    } else if (text.dx.size() >= std::size_t(count) && !advancesAsFont(text.characters, metrics, starts)) {
         // Each character where its advance puts it (a surrogate pair stays together).
         for (qsizetype i = 0; i < count; ++i) {
             const qsizetype length = text.characters[i].isHighSurrogate() && i + 1 < count ? 2 : 1;
@@ -226,7 +244,8 @@ void EmfPlayer::drawText(const EmfText &text)
     } else {
         painter.drawText(QPointF(left, baseline), text.characters);
     }
-    painter.restore();
+    if (clipped)
+        painter.restore();
 }
 
 } // namespace picture
