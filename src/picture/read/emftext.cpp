@@ -221,7 +221,8 @@ void EmfPlayer::drawText(const EmfText &text)
     if (m_state.opaqueBackground && width > 0)
         painter.fillRect(QRectF(left, baseline - metrics.ascent(), width, metrics.height()),
                          m_state.backgroundColour);
-    painter.setFont(font);
+    if (painter.font() != font) // a font set again is recorded again
+        painter.setFont(font);
     painter.setPen(m_state.textColour);
     if (!text.glyphs.isEmpty()) {
         QList<QPointF> positions;
@@ -233,7 +234,8 @@ void EmfPlayer::drawText(const EmfText &text)
         run.setGlyphIndexes(text.glyphs);
         run.setPositions(positions);
         painter.drawGlyphRun(QPointF(0, 0), run);
-    } else if (text.dx.size() >= std::size_t(count) && !advancesAsFont(text.characters, metrics, starts)) {
+    } else if (text.dx.size() >= std::size_t(count)
+               && !advancesAsFont(text.characters, metrics, starts)) {
         // Each character where its advance puts it (a surrogate pair stays together).
         for (qsizetype i = 0; i < count; ++i) {
             const qsizetype length = text.characters[i].isHighSurrogate() && i + 1 < count ? 2 : 1;
