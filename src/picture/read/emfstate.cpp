@@ -14,6 +14,9 @@ namespace {
 constexpr quint32 deviceContextBrush = 0x80000012;
 constexpr quint32 deviceContextPen = 0x80000013;
 
+// Wider pens are taken for damage (and Qt refuses the widest).
+constexpr double widestPen = 32000;
+
 // The dashes GDI draws for a thin pen of each style, in pixels.
 QList<qreal> thinDashes(quint32 style)
 {
@@ -62,7 +65,7 @@ QPen styledPen(quint32 style, double width, QColor colour, bool cosmetic)
         if (!thinDashes(dashes).isEmpty())
             pen.setDashPattern(thinDashes(dashes));
     } else {
-        pen.setWidthF(width);
+        pen.setWidthF(std::min(width, widestPen));
         pen.setStyle(wideStyle(dashes));
     }
     const quint32 cap = style & U_PS_ENDCAP_MASK;
