@@ -1,18 +1,20 @@
 #pragma once
 
 // Reading the enhanced metafiles the program writes, as a viewer plays them: the record walk,
-// texts, colours, and the conversion by libemf2svg, the picture viewer's reader.
+// texts, colours, and what the picture viewer's player draws from them.
 
-#include <emf2svg.h>
+#include "paintrecorder.h"
+#include "picture/pictureloader.h"
 
 #include <QByteArray>
 #include <QColor>
 #include <QHash>
 #include <QList>
+#include <QPainter>
 #include <QString>
 #include <QtEndian>
 
-#include <cstdlib>
+#include <optional>
 
 namespace emfreading {
 
@@ -168,17 +170,19 @@ inline qint64 advanceOf(const Drawn &drawn)
     return sum;
 }
 
-inline QString svgOf(QByteArray emf)
+// The texts the picture viewer draws from a metafile, in the order drawn and run together;
+// nothing when it refuses the metafile.
+inline std::optional<QString> playedText(const QByteArray &emf)
 {
-    generatorOptions options {};
-    options.nameSpace = const_cast<char *>("");
-    options.svgDelimiter = true;
-    char *out = nullptr;
-    size_t length = 0;
-    const int converted = emf2svg(emf.data(), size_t(emf.size()), &out, &length, &options);
-    const QString svg = converted == 1 ? QString::fromUtf8(out, qsizetype(length)) : QString();
-    std::free(out);
-    return svg;
+    const std::optional<picture::Picture> played
+        = picture::decodePicture(picture::Decoder::Metafile, emf);
+    if (!played)
+        return std::nullopt;
+    TextRecorder recorder;
+    QPainter painter(&recorder);
+    played->paint(painter);
+    painter.end();
+    return recorder.texts().join(QString());
 }
 
 } // namespace emfreading

@@ -62,7 +62,7 @@ bool EmfPaintEngine::begin(QPaintDevice *)
 }
 
 // Logical units are sixteenths of a device pixel, scaled by the world transform (a mapping mode
-// would do the same for GDI, but libemf2svg leaves the pen widths unscaled under one); text
+// would do the same for GDI, but some readers leave the pen widths unscaled under one); text
 // stands on its baseline, left-aligned, with no background box.
 void EmfPaintEngine::writePreamble()
 {

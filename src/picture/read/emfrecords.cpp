@@ -25,6 +25,7 @@ constexpr qsizetype descriptionLengthAt = offsetof(U_EMRHEADER, nDescription);
 constexpr qsizetype descriptionAt = offsetof(U_EMRHEADER, offDescription);
 constexpr qsizetype devicePixelsAt = offsetof(U_EMRHEADER, szlDevice);
 constexpr qsizetype deviceMillimetresAt = offsetof(U_EMRHEADER, szlMillimeters);
+constexpr qsizetype handlesAt = offsetof(U_EMRHEADER, nHandles);
 constexpr qsizetype deviceMicrometresAt = offsetof(U_EMRHEADER, szlMicrometers);
 // The header without its extensions, and with both.
 constexpr qsizetype headerSize = offsetof(U_EMRHEADER, cbPixelFormat);
@@ -37,7 +38,7 @@ QRect storedRect(QByteArrayView bytes, qsizetype at)
                  QPoint(s32(bytes, at + 8), s32(bytes, at + 12)));
 }
 
-// The record types whose contents libUEMF does not check; libemf2svg does not draw them.
+// The record types whose contents libUEMF does not check; the player does not draw them.
 constexpr quint32 uncheckedTypes[] = {
     U_EMR_UNDEF69,
     U_EMR_POLYTEXTOUTA,
@@ -64,19 +65,6 @@ bool checkable(quint32 type)
            == std::end(uncheckedTypes);
 }
 
-// Text given as glyph indexes of its font: libemf2svg maps them back to characters through
-// fontconfig and then shuts fontconfig down under Qt's feet (FcFini), which aborts the program.
-bool textAsGlyphIndexes(QByteArrayView record, quint32 type)
-{
-    qsizetype options = 0;
-    if (type == U_EMR_EXTTEXTOUTA || type == U_EMR_EXTTEXTOUTW)
-        options = offsetof(U_EMREXTTEXTOUTA, emrtext) + offsetof(U_EMRTEXT, fOptions);
-    else if (type == U_EMR_SMALLTEXTOUT)
-        options = offsetof(U_EMRSMALLTEXTOUT, fuOptions);
-    return options > 0 && record.size() >= options + 4
-           && (u32(record, options) & U_ETO_GLYPH_INDEX);
-}
-
 // The checked records up to the end-of-file record; empty when a record is unsound or the end
 // never comes.
 QByteArray soundRecords(QByteArrayView bytes)
@@ -92,7 +80,7 @@ QByteArray soundRecords(QByteArrayView bytes)
             return {};
         const QByteArrayView record = bytes.sliced(at, size);
         if (checkable(type)) {
-            if (!U_emf_record_safe(record.data()) || textAsGlyphIndexes(record, type))
+            if (!U_emf_record_safe(record.data()))
                 return {};
             records.append(record);
         }
@@ -132,10 +120,10 @@ std::optional<EnhancedMetafileFrame> frameOf(QByteArrayView bytes)
                        QPointF(hundredths.right() * scaleX, hundredths.bottom() * scaleY));
     const QSize size = naturalSize(frame.width(), frame.height());
     const QRect bounds = storedRect(bytes, boundsAt);
-    if (!Picture::sizeAllowed(size) || bounds.right() <= bounds.left()
-        || bounds.bottom() <= bounds.top())
+    if (!Picture::sizeAllowed(size))
         return std::nullopt;
-    return EnhancedMetafileFrame {bounds, frame, size, {}};
+    const QSizeF perMillimetre(scaleX * 100, scaleY * 100);
+    return EnhancedMetafileFrame {bounds, frame, size, perMillimetre, u16(bytes, handlesAt), {}};
 }
 
 } // namespace

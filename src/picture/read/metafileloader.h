@@ -21,8 +21,8 @@ std::optional<MetafileKind> metafileKind(QByteArrayView bytes);
 // The one decoder of both kinds, told apart by their bytes: the whole picture or nothing.
 std::optional<Picture> decodeMetafile(const QByteArray &bytes);
 
-// An enhanced metafile, every record checked first, converted by libemf2svg and drawn from
-// the SVG. Its natural size is its frame in pixels of its reference device.
+// An enhanced metafile, every record checked first, then played onto a recorded drawing. Its
+// natural size is its frame in pixels of its reference device.
 std::optional<Picture> decodeEnhancedMetafile(const QByteArray &bytes);
 
 } // namespace picture
