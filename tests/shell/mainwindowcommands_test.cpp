@@ -47,7 +47,8 @@ private:
 void MainWindowCommandsTest::init()
 {
     m_window = std::make_unique<shell::TfmForm1>();
-    m_window->resize(900, 700);
+    // Wide enough for the menu bar beside the command toolbar once both share the top row.
+    m_window->resize(1000, 700);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get(), testsupport::patienceMs));
     QApplication::setActiveWindow(m_window.get());
