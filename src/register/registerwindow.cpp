@@ -323,7 +323,9 @@ void TfmRegister::afterChange(BatchId select)
 {
     fillClasses();
     m_model->reload();
-    const int row = m_model->rowOf(select);
+    int row = m_model->rowOf(select);
+    if (row < 0 && m_model->rowCount() > 0)
+        row = 0;
     if (row >= 0) {
         tvBatches->selectRow(row);
         tvBatches->scrollTo(m_model->index(row, 0));
