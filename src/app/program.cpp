@@ -18,6 +18,7 @@ Program::Program(const QStringList &arguments)
     , m_mixDesign(subsystemHost())
     , m_correction(subsystemHost())
     , m_statControl(subsystemHost())
+    , m_register(subsystemHost())
     , m_about(std::make_unique<shell::TfmAbout>(&m_mainWindow))
     , m_documents(m_mainWindow.mdiArea(), m_mainWindow.reportWindows(), &m_mainWindow)
     , m_pictures(&m_mainWindow)
@@ -28,6 +29,12 @@ Program::Program(const QStringList &arguments)
     m_mixDesign.offerCommands(subsystemHost());
     m_correction.offerCommands(subsystemHost());
     m_statControl.offerCommands(subsystemHost());
+    m_register.offerCommands(subsystemHost());
+    // An analysed period drawn from the register fills the documented dialogs, whose OK then
+    // writes the documented report.
+    m_register.setPeriodHandler([this](const journal::AnalysedPeriod &period) {
+        m_statControl.showAnalysedPeriod(period.choice, period.batches);
+    });
 }
 
 Program::~Program()
@@ -50,7 +57,12 @@ ui::SubsystemHost Program::subsystemHost()
         m_mainWindow.reportWindows().show(report);
     };
     host.offerCommand = [this](Command command, std::function<void()> run) {
-        m_mainWindow.offerCommand(command, std::move(run));
+        // The register's window stays beside the main window with the keyboard; the other
+        // commands run modal dialogs, after which the main window takes the keyboard back.
+        m_mainWindow.offerCommand(command, std::move(run),
+                                  command == Command::TestRegister
+                                      ? shell::TfmForm1::AfterCommand::LeaveFocus
+                                      : shell::TfmForm1::AfterCommand::TakeKeyboardBack);
     };
     return host;
 }

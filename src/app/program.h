@@ -2,6 +2,7 @@
 
 #include "correction/correctiondialogs.h"
 #include "mixdesign/mixdesigndialogs.h"
+#include "register/registerdialogs.h"
 #include "shell/aboutdialog.h"
 #include "shell/documentcommands.h"
 #include "shell/helpviewer.h"
@@ -50,6 +51,7 @@ private:
     mixdesign::MixDesignDialogs m_mixDesign;
     correction::CorrectionDialogs m_correction;
     statcontrol::StatControlDialogs m_statControl;
+    journal::RegisterDialogs m_register;
     std::unique_ptr<shell::TfmAbout> m_about;
     shell::DocumentCommands m_documents;
     shell::PictureCommands m_pictures;

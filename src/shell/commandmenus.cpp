@@ -117,7 +117,7 @@ void fillMainMenu(const CommandActions &actions, ui::MenuToolBar *carrier)
     addLines(addTopMenu(carrier, "N19", QStringLiteral("  Корректирование состава бетона")),
              actions, {Command::CorrectStrength, Command::CorrectAggregates});
     addLines(addTopMenu(carrier, "N22", QStringLiteral("  Стат. контроль")), actions,
-             {Command::AnalysedPeriod, Command::ControlledPeriod});
+             {Command::AnalysedPeriod, Command::ControlledPeriod, "N40", Command::TestRegister});
     addLines(addTopMenu(carrier, "N14", QStringLiteral("  Справка")), actions,
              {Command::Help, "N16", Command::About});
 }
@@ -139,6 +139,8 @@ QToolBar *createCommandToolbar(const CommandActions &actions, QWidget *parent)
     addButtons(toolbar, actions, {Command::AnalysedPeriod}, number);
     toolbar->addSeparator();
     addButtons(toolbar, actions, {Command::ControlledPeriod}, number);
+    toolbar->addSeparator();
+    addButtons(toolbar, actions, {Command::TestRegister}, number);
     return toolbar;
 }
 

@@ -48,6 +48,8 @@ const CommandEntry commandTable[] = {
     {Command::ControlledPeriod, "Period_Control", "Контролируемый период...",
      Qt::CTRL | Qt::ALT | Qt::Key_E, "controlledperiod",
      "Контролируемый период|Стат. контроль прочности бетона. Контролируемый период."},
+    {Command::TestRegister, "Test_Register", "Журнал испытаний...", Qt::CTRL | Qt::ALT | Qt::Key_J,
+     "testregister", "Журнал испытаний|Журнал испытаний прочности бетона: партии и их выборки"},
     {Command::Help, "N15", "Помощь", QKeyCombination(Qt::Key_F1), nullptr, nullptr},
     {Command::About, "N17", "О программе...", {}, nullptr, nullptr},
 };

@@ -37,4 +37,14 @@ void StatControlDialogs::offerCommands(const ui::SubsystemHost &host)
     host.offerCommand(ui::Command::ControlledPeriod, [this] { m_controlDialog->exec(); });
 }
 
+void StatControlDialogs::showAnalysedPeriod(const SchemeForm &choice, const BatchForm &batches)
+{
+    m_scheme = choice;
+    BatchForm &kept = &schemeOf(choice) == &tenByThree ? m_tenByThree : m_fiveBySix;
+    // A form of the other scheme's shape would not fit the dialog's edits.
+    if (batches.edR.size() == kept.edR.size())
+        kept = batches;
+    m_schemeDialog->exec();
+}
+
 } // namespace statcontrol

@@ -25,6 +25,11 @@ public:
     // "Анализируемый период..." and "Контролируемый период...".
     void offerCommands(const ui::SubsystemHost &host);
 
+    // "Анализируемый период..." with its dialogs filled beforehand: the scheme choice and the
+    // samples of the chosen scheme's batch data dialog become the texts those dialogs keep, and
+    // the scheme dialog opens as the command opens it. The user sees the values and presses OK.
+    void showAnalysedPeriod(const SchemeForm &choice, const BatchForm &batches);
+
 private:
     SchemeForm m_scheme;
     BatchForm m_fiveBySix {fiveBySix};

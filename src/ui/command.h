@@ -22,6 +22,7 @@ enum class Command {
     CorrectAggregates, // "по гранулометрии и влажности заполнителей..."
     AnalysedPeriod,   // "Анализируемый период..."
     ControlledPeriod, // "Контролируемый период..."
+    TestRegister,     // "Журнал испытаний..."
     Help,             // "Помощь"
     About,            // "О программе..."
 };

@@ -139,7 +139,7 @@ void StartupTest::startUpState()
           shell::Command::Print, shell::Command::Help, shell::Command::NewMix,
           shell::Command::MixOptions, shell::Command::CorrectStrength,
           shell::Command::CorrectAggregates, shell::Command::AnalysedPeriod,
-          shell::Command::ControlledPeriod, shell::Command::About})
+          shell::Command::ControlledPeriod, shell::Command::TestRegister, shell::Command::About})
         QVERIFY(window.action(command)->isEnabled());
 }
 
