@@ -1,5 +1,6 @@
 #include "register/registerbatchdialog.h"
 
+#include "register/compactrows.h"
 #include "ui/blockpaste.h"
 #include "ui/dialogparts.h"
 #include "ui/textconvert.h"
@@ -47,6 +48,7 @@ TfmRegisterBatch::TfmRegisterBatch(BatchEditForm &form, QWidget *parent)
         {QStringLiteral("Прочность, МПа"), QStringLiteral("Возраст, сут")});
     sgSamples->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     sgSamples->installEventFilter(this);
+    makeRowsCompact(sgSamples);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(ui::editRows({{"Дата (ДД.ММ.ГГГГ):", addEdit("edDate")},

@@ -1,6 +1,7 @@
 #include "register/registerchart.h"
 
 #include "common/prompter.h"
+#include "register/compactrows.h"
 #include "ui/textconvert.h"
 
 #include <QChartView>
@@ -23,6 +24,7 @@ QTableWidget *makeBatchTable(QWidget *parent, const QString &name)
                                       QStringLiteral("Завод"), QStringLiteral("Среднее, МПа")});
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table->verticalHeader()->hide();
+    makeRowsCompact(table);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     return table;

@@ -1,6 +1,7 @@
 #include "register/registerwindow.h"
 
 #include "register/batchlistmodel.h"
+#include "register/compactrows.h"
 #include "register/registerbatchdialog.h"
 #include "register/registerchart.h"
 #include "register/registerfiles.h"
@@ -107,12 +108,13 @@ TfmRegister::TfmRegister(DatabaseAddress address, PeriodHandler onPeriod, QWidge
     tvBatches->setSelectionMode(QAbstractItemView::SingleSelection);
     tvBatches->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tvBatches->verticalHeader()->hide();
-    tvBatches->verticalHeader()->setDefaultSectionSize(tvBatches->fontMetrics().height() + 6);
+    makeRowsCompact(tvBatches);
     tvBatches->horizontalHeader()->setStretchLastSection(true);
     sgSamples->setObjectName(QStringLiteral("sgSamples"));
     sgSamples->setHorizontalHeaderLabels(
         {QStringLiteral("Прочность, МПа"), QStringLiteral("Возраст, сут")});
     sgSamples->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    makeRowsCompact(sgSamples);
     sgSamples->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     lbNote->setObjectName(QStringLiteral("lbNote"));
     lbNote->setWordWrap(true);
