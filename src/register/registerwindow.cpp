@@ -435,18 +435,28 @@ std::optional<Date> TfmRegister::untilDate()
     return std::get<std::optional<Date>>(until).value_or(Date::today());
 }
 
-void TfmRegister::analysedPeriod()
+std::optional<TfmRegister::PeriodRequest> TfmRegister::periodRequest(const QString &why)
 {
     if (!m_store)
-        return;
+        return std::nullopt;
     const auto concreteClass = filterClass();
-    if (!concreteClass)
-        return message(QStringLiteral("Выберите класс бетона в фильтре: анализируемый период "
-                                      "составляется из партий одного класса."));
+    if (!concreteClass) {
+        message(QStringLiteral("Выберите класс бетона в фильтре: ") + why);
+        return std::nullopt;
+    }
     const auto until = untilDate();
     if (!until)
+        return std::nullopt;
+    return PeriodRequest {*concreteClass, *until};
+}
+
+void TfmRegister::analysedPeriod()
+{
+    const auto request = periodRequest(
+        QStringLiteral("анализируемый период составляется из партий одного класса."));
+    if (!request)
         return;
-    auto period = m_store->analysedPeriod(*concreteClass, chosenScheme(), *until);
+    auto period = m_store->analysedPeriod(request->concreteClass, chosenScheme(), request->until);
     if (const auto *failure = failureIn(period))
         return message(ui::toQt(failure->message));
     if (m_onPeriod)
@@ -455,17 +465,14 @@ void TfmRegister::analysedPeriod()
 
 void TfmRegister::controlChart()
 {
-    if (!m_store)
+    const auto request
+        = periodRequest(QStringLiteral("контрольная карта строится по партиям одного класса."));
+    if (!request)
         return;
-    const auto concreteClass = filterClass();
-    if (!concreteClass)
-        return message(QStringLiteral("Выберите класс бетона в фильтре: контрольная карта "
-                                      "строится по партиям одного класса."));
-    const auto until = untilDate();
-    if (!until)
-        return;
+    const ConcreteClass &concreteClass = request->concreteClass;
+    const Date &until = request->until;
     const statcontrol::Scheme &scheme = chosenScheme();
-    auto inputs = m_store->controlChart(*concreteClass, scheme, *until);
+    auto inputs = m_store->controlChart(concreteClass, scheme, until);
     if (const auto *failure = failureIn(inputs))
         return message(ui::toQt(failure->message));
     if (!m_chartWindow)
@@ -473,10 +480,10 @@ void TfmRegister::controlChart()
     const auto refused = m_chartWindow->showChart(
         std::get<ControlChartInputs>(inputs),
         QStringLiteral("Контрольная карта: класс %1, анализируемый период %2×%3, до %4")
-            .arg(ui::toQt(concreteClass->name()))
+            .arg(ui::toQt(concreteClass.name()))
             .arg(scheme.batches)
             .arg(scheme.samples)
-            .arg(ui::toQt(until->russian())));
+            .arg(ui::toQt(until.russian())));
     if (refused)
         message(ui::toQt(*refused));
 }

@@ -60,6 +60,14 @@ private:
     std::optional<ConcreteClass> filterClass() const;
     const statcontrol::Scheme &chosenScheme() const;
     std::optional<Date> untilDate();
+    // The class of the filter and the day "до даты" for the analysed period or the chart;
+    // nothing, after saying why, when either is missing or wrong.
+    struct PeriodRequest
+    {
+        ConcreteClass concreteClass;
+        Date until;
+    };
+    std::optional<PeriodRequest> periodRequest(const QString &why);
 
     void addBatch();
     void editBatch();
