@@ -16,6 +16,7 @@ QVariant idValue(BatchId id)
 
 // The columns of a batch row that a batch gives, bound in this order.
 constexpr int batchColumns = 9;
+constexpr int sampleColumns = 5;
 const QString batchInsert = "INSERT INTO register_batch (batch_date, class_value, class_text,"
                             " label, plant, note, sample_count, strength_mean, strength_min,"
                             " entered_at, changed_at) VALUES ";
@@ -33,6 +34,10 @@ BatchWriter::BatchWriter(const Connection &c)
     : m_c(c)
     , m_now(nowText())
 {
+    const std::size_t most
+        = std::max(batchesPerStatement * (batchColumns + 2), samplesPerStatement * sampleColumns);
+    for (std::size_t i = 0; i < most; ++i)
+        m_placeholders.push_back(":v" + QString::number(i));
 }
 
 std::vector<BatchId> BatchWriter::insert(const std::vector<const Batch *> &batches,
@@ -49,8 +54,8 @@ std::vector<BatchId> BatchWriter::insert(const std::vector<const Batch *> &batch
             const Batch &batch = *batches[first + i];
             const int at = static_cast<int>(i) * (batchColumns + 2);
             bindBatch(q, at, batch);
-            q.bindValue(at + batchColumns, m_now);
-            q.bindValue(at + batchColumns + 1, m_now);
+            bind(q, at + batchColumns, m_now);
+            bind(q, at + batchColumns + 1, m_now);
             chunk.emplace(keyOf(batch), ids.size() + i);
         }
         runBatchStatement(q, index + first, count);
@@ -106,13 +111,13 @@ void BatchWriter::archive(BatchId id, bool deletion)
 
 void BatchWriter::update(BatchId id, const Batch &batch)
 {
-    QSqlQuery &q = statement("UPDATE register_batch SET batch_date = ?, class_value = ?,"
-                             " class_text = ?, label = ?, plant = ?, note = ?,"
-                             " sample_count = ?, strength_mean = ?, strength_min = ?,"
-                             " changed_at = ? WHERE id = ?");
+    QSqlQuery &q = statement("UPDATE register_batch SET batch_date = :v0, class_value = :v1,"
+                             " class_text = :v2, label = :v3, plant = :v4, note = :v5,"
+                             " sample_count = :v6, strength_mean = :v7, strength_min = :v8,"
+                             " changed_at = :v9 WHERE id = :v10");
     bindBatch(q, 0, batch);
-    q.bindValue(batchColumns, m_now);
-    q.bindValue(batchColumns + 1, idValue(id));
+    bind(q, batchColumns, m_now);
+    bind(q, batchColumns + 1, idValue(id));
     runBatchStatement(q, 0, 1);
     m_c.run(statement("DELETE FROM register_sample WHERE batch_id = ?"), {idValue(id)});
     std::vector<PendingSample> samples;
@@ -129,15 +134,15 @@ void BatchWriter::hide(BatchId id)
 
 void BatchWriter::bindBatch(QSqlQuery &q, int at, const Batch &b) const
 {
-    q.bindValue(at, b.date.key());
-    q.bindValue(at + 1, b.concreteClass.value);
-    q.bindValue(at + 2, sqlText(b.concreteClass.text));
-    q.bindValue(at + 3, sqlText(b.label));
-    q.bindValue(at + 4, sqlText(b.plant));
-    q.bindValue(at + 5, sqlText(b.note));
-    q.bindValue(at + 6, static_cast<int>(b.samples.size()));
-    q.bindValue(at + 7, meanStrength(b.samples));
-    q.bindValue(at + 8, leastStrength(b.samples));
+    bind(q, at, b.date.key());
+    bind(q, at + 1, b.concreteClass.value);
+    bind(q, at + 2, sqlText(b.concreteClass.text));
+    bind(q, at + 3, sqlText(b.label));
+    bind(q, at + 4, sqlText(b.plant));
+    bind(q, at + 5, sqlText(b.note));
+    bind(q, at + 6, static_cast<int>(b.samples.size()));
+    bind(q, at + 7, meanStrength(b.samples));
+    bind(q, at + 8, leastStrength(b.samples));
 }
 
 void BatchWriter::runBatchStatement(QSqlQuery &q, std::size_t first, std::size_t count)
@@ -155,15 +160,15 @@ void BatchWriter::writeSamples(const std::vector<PendingSample> &samples)
         const std::size_t count = std::min(samplesPerStatement, samples.size() - first);
         QSqlQuery &q = rowsStatement("INSERT INTO register_sample (batch_id, sample_no, strength,"
                                      " strength_text, age_days) VALUES ",
-                                     5, count);
+                                     sampleColumns, count);
         for (std::size_t i = 0; i < count; ++i) {
             const PendingSample &p = samples[first + i];
-            const int at = static_cast<int>(i) * 5;
-            q.bindValue(at, idValue(p.id));
-            q.bindValue(at + 1, p.number);
-            q.bindValue(at + 2, p.sample->strength);
-            q.bindValue(at + 3, sqlText(p.sample->text));
-            q.bindValue(at + 4, p.sample->ageDays);
+            const int at = static_cast<int>(i) * sampleColumns;
+            bind(q, at, idValue(p.id));
+            bind(q, at + 1, p.number);
+            bind(q, at + 2, p.sample->strength);
+            bind(q, at + 3, sqlText(p.sample->text));
+            bind(q, at + 4, p.sample->ageDays);
         }
         m_c.run(q);
     }
@@ -172,14 +177,16 @@ void BatchWriter::writeSamples(const std::vector<PendingSample> &samples)
 QSqlQuery &BatchWriter::rowsStatement(const QString &head, int columns, std::size_t rows,
                                       const QString &tail)
 {
-    QString row = "(?";
-    for (int c = 1; c < columns; ++c)
-        row += ", ?";
-    row += ")";
+    const int values = columns * static_cast<int>(rows);
     QString sql = head;
-    for (std::size_t r = 0; r < rows; ++r)
-        sql += (r == 0 ? "" : ", ") + row;
-    return statement(sql + tail);
+    for (int i = 0; i < values; ++i)
+        sql += (i == 0 ? "(" : i % columns == 0 ? "), (" : ", ") + m_placeholders[i];
+    return statement(sql + ")" + tail);
+}
+
+void BatchWriter::bind(QSqlQuery &q, int at, const QVariant &value) const
+{
+    q.bindValue(m_placeholders[static_cast<std::size_t>(at)], value);
 }
 
 QSqlQuery &BatchWriter::statement(const QString &sql)

@@ -65,10 +65,14 @@ private:
     QSqlQuery &rowsStatement(const QString &head, int columns, std::size_t rows,
                              const QString &tail = {});
     void bindBatch(QSqlQuery &q, int at, const Batch &batch) const;
+    void bind(QSqlQuery &q, int at, const QVariant &value) const;
 
     const Connection &m_c;
     QString m_now;
     std::map<QString, QSqlQuery> m_statements;
+    // The names of the values of a statement (":v0", ":v1", …), made once: Qt binds a value by
+    // its name far faster than by its number, whose name it makes anew every time.
+    std::vector<QString> m_placeholders;
 };
 
 } // namespace journal
