@@ -3,7 +3,6 @@
 #include "register/store/connection.h"
 
 #include <algorithm>
-#include <tuple>
 
 namespace journal {
 
@@ -17,16 +16,10 @@ QVariant idValue(BatchId id)
 // The columns of a batch row that a batch gives, bound in this order.
 constexpr int batchColumns = 9;
 constexpr int sampleColumns = 5;
-const QString batchInsert = "INSERT INTO register_batch (batch_date, class_value, class_text,"
+// A new batch: its id, its columns, the times it was entered and changed.
+const QString batchInsert = "INSERT INTO register_batch (id, batch_date, class_value, class_text,"
                             " label, plant, note, sample_count, strength_mean, strength_min,"
                             " entered_at, changed_at) VALUES ";
-
-using Key = std::tuple<int, double, std::string, std::string>;
-
-Key keyOf(const Batch &b)
-{
-    return {b.date.key(), b.concreteClass.value, b.label, b.plant};
-}
 
 } // namespace
 
@@ -35,7 +28,7 @@ BatchWriter::BatchWriter(const Connection &c)
     , m_now(nowText())
 {
     const std::size_t most
-        = std::max(batchesPerStatement * (batchColumns + 2), samplesPerStatement * sampleColumns);
+        = std::max(batchesPerStatement * (batchColumns + 3), samplesPerStatement * sampleColumns);
     for (std::size_t i = 0; i < most; ++i)
         m_placeholders.push_back(":v" + QString::number(i));
 }
@@ -43,39 +36,40 @@ BatchWriter::BatchWriter(const Connection &c)
 std::vector<BatchId> BatchWriter::insert(const std::vector<const Batch *> &batches,
                                          std::size_t index)
 {
-    std::vector<BatchId> ids;
+    const std::vector<BatchId> ids = nextIds(batches.size());
     std::vector<PendingSample> samples;
     for (std::size_t first = 0; first < batches.size(); first += batchesPerStatement) {
         const std::size_t count = std::min(batchesPerStatement, batches.size() - first);
-        QSqlQuery &q = rowsStatement(batchInsert, batchColumns + 2, count,
-                                     " RETURNING id, batch_date, class_value, label, plant");
-        std::map<Key, std::size_t> chunk;
+        QSqlQuery &q = rowsStatement(batchInsert, batchColumns + 3, count);
         for (std::size_t i = 0; i < count; ++i) {
-            const Batch &batch = *batches[first + i];
-            const int at = static_cast<int>(i) * (batchColumns + 2);
-            bindBatch(q, at, batch);
-            bind(q, at + batchColumns, m_now);
+            const std::size_t b = first + i;
+            const int at = static_cast<int>(i) * (batchColumns + 3);
+            bind(q, at, idValue(ids[b]));
+            bindBatch(q, at + 1, *batches[b]);
             bind(q, at + batchColumns + 1, m_now);
-            chunk.emplace(keyOf(batch), ids.size() + i);
+            bind(q, at + batchColumns + 2, m_now);
+            for (std::size_t s = 0; s < batches[b]->samples.size(); ++s)
+                samples.push_back({ids[b], static_cast<int>(s) + 1, &batches[b]->samples[s]});
         }
         runBatchStatement(q, index + first, count);
-        ids.resize(ids.size() + count, 0);
-        // The rows come back in no promised order: each is known by its key.
-        while (q.next()) {
-            const auto found = chunk.find({q.value(1).toInt(), q.value(2).toDouble(),
-                                           stdText(q.value(3)), stdText(q.value(4))});
-            if (found != chunk.end())
-                ids[found->second] = q.value(0).toLongLong();
-        }
-        q.finish();
-    }
-    for (std::size_t b = 0; b < batches.size(); ++b) {
-        if (ids[b] == 0)
-            m_c.fail("партия записана без номера", {});
-        for (std::size_t s = 0; s < batches[b]->samples.size(); ++s)
-            samples.push_back({ids[b], static_cast<int>(s) + 1, &batches[b]->samples[s]});
     }
     writeSamples(samples);
+    return ids;
+}
+
+std::vector<BatchId> BatchWriter::nextIds(std::size_t count)
+{
+    if (count == 0)
+        return {};
+    QSqlQuery &q = statement(m_c.dialect().nextIds);
+    m_c.run(q, {QVariant::fromValue<qlonglong>(static_cast<qlonglong>(count))});
+    std::vector<BatchId> ids;
+    ids.reserve(count);
+    while (q.next())
+        ids.push_back(q.value(0).toLongLong());
+    q.finish();
+    if (ids.size() != count)
+        m_c.fail("нет номеров для новых партий", {});
     return ids;
 }
 

@@ -59,6 +59,7 @@ private:
         const Sample *sample;
     };
 
+    std::vector<BatchId> nextIds(std::size_t count);
     void writeSamples(const std::vector<PendingSample> &samples);
     void runBatchStatement(QSqlQuery &q, std::size_t first, std::size_t count);
     QSqlQuery &statement(const QString &sql);
