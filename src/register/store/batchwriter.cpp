@@ -168,14 +168,19 @@ void BatchWriter::writeSamples(const std::vector<PendingSample> &samples)
     }
 }
 
-QSqlQuery &BatchWriter::rowsStatement(const QString &head, int columns, std::size_t rows,
-                                      const QString &tail)
+QSqlQuery &BatchWriter::rowsStatement(const QString &head, int columns, std::size_t rows)
 {
-    const int values = columns * static_cast<int>(rows);
-    QString sql = head;
-    for (int i = 0; i < values; ++i)
-        sql += (i == 0 ? "(" : i % columns == 0 ? "), (" : ", ") + m_placeholders[i];
-    return statement(sql + ")" + tail);
+    // Known by its head and its number of rows: its text is made the first time only.
+    auto key = std::pair(head, rows);
+    auto found = m_rowStatements.find(key);
+    if (found == m_rowStatements.end()) {
+        const int values = columns * static_cast<int>(rows);
+        QString sql = head;
+        for (int i = 0; i < values; ++i)
+            sql += (i == 0 ? "(" : i % columns == 0 ? "), (" : ", ") + m_placeholders[i];
+        found = m_rowStatements.emplace(std::move(key), m_c.prepare(sql + ")")).first;
+    }
+    return found->second;
 }
 
 void BatchWriter::bind(QSqlQuery &q, int at, const QVariant &value) const
