@@ -104,7 +104,7 @@ Header readHeader(const std::string &line, std::size_t number, std::vector<LineP
 class RowReader
 {
 public:
-    RowReader(const Header &header, const std::vector<std::string> &fields)
+    RowReader(const Header &header, const std::vector<std::string_view> &fields)
         : m_header(header)
         , m_fields(fields)
     {
@@ -176,10 +176,33 @@ private:
     }
 
     const Header &m_header;
-    const std::vector<std::string> &m_fields;
+    const std::vector<std::string_view> &m_fields;
 };
 
-bool isEmptyRow(const std::vector<std::string> &fields)
+// Splits a row as splitCsvLine does, into views of the line itself when it holds no quote (as
+// nearly every row does), else of `copies`; false when a quote is left open.
+bool splitRow(std::string_view line, char separator, std::vector<std::string_view> &fields,
+              std::vector<std::string> &copies)
+{
+    fields.clear();
+    if (line.find('"') == std::string_view::npos) {
+        for (std::size_t start = 0;;) {
+            const std::size_t end = line.find(separator, start);
+            fields.push_back(line.substr(start, end - start));
+            if (end == std::string_view::npos)
+                return true;
+            start = end + 1;
+        }
+    }
+    auto split = splitCsvLine(line, separator);
+    if (!split)
+        return false;
+    copies = std::move(*split);
+    fields.assign(copies.begin(), copies.end());
+    return true;
+}
+
+bool isEmptyRow(const std::vector<std::string_view> &fields)
 {
     return std::all_of(fields.begin(), fields.end(),
                        [](const auto &f) { return trimmed(f).empty(); });
@@ -264,6 +287,8 @@ std::variant<CsvBatches, CsvRefusal> readCsv(std::string_view bytes)
     std::optional<Header> header;
     Gathering gathering;
     std::size_t number = 0;
+    std::vector<std::string_view> fields;
+    std::vector<std::string> copies;
     for (std::string_view rest = text; !rest.empty();) {
         // A line ends at LF or CR LF (as text::LineSplitter splits them, without the copies).
         const std::size_t end = std::min(rest.find('\n'), rest.size());
@@ -279,14 +304,13 @@ std::variant<CsvBatches, CsvRefusal> readCsv(std::string_view bytes)
                 break; // the rows cannot be read without their columns
             continue;
         }
-        const auto fields = splitCsvLine(line, header->separator);
-        if (!fields) {
+        if (!splitRow(line, header->separator, fields, copies)) {
             problems.push_back({number, "кавычка не закрыта"});
             continue;
         }
-        if (isEmptyRow(*fields))
+        if (isEmptyRow(fields))
             continue;
-        auto row = RowReader(*header, *fields).read();
+        auto row = RowReader(*header, fields).read();
         if (auto *why = std::get_if<std::string>(&row))
             problems.push_back({number, std::move(*why)});
         else if (problems.empty())
