@@ -100,13 +100,44 @@ Header readHeader(const std::string &line, std::size_t number, std::vector<LineP
     return header;
 }
 
+// The last value read from a text, given again for the same text: the rows of a batch repeat
+// their date and class.
+template<class T> class Remembered
+{
+public:
+    template<class Read> Reading<T> operator()(std::string_view text, Read &&read)
+    {
+        if (m_known && text == m_text)
+            return m_value;
+        auto reading = read(text);
+        if (const T *value = std::get_if<T>(&reading)) {
+            m_text = text;
+            m_value = *value;
+            m_known = true;
+        }
+        return reading;
+    }
+
+private:
+    bool m_known = false;
+    std::string m_text;
+    T m_value {};
+};
+
+struct RowMemory
+{
+    Remembered<Date> date;
+    Remembered<ConcreteClass> concreteClass;
+};
+
 // One row: its batch (with the one sample) or the reason it is bad.
 class RowReader
 {
 public:
-    RowReader(const Header &header, const std::vector<std::string_view> &fields)
+    RowReader(const Header &header, const std::vector<std::string_view> &fields, RowMemory &memory)
         : m_header(header)
         , m_fields(fields)
+        , m_memory(memory)
     {
     }
 
@@ -118,8 +149,14 @@ public:
             return std::string("больше значений, чем столбцов в заголовке");
         Batch batch;
         std::string why;
-        if (!take(DateColumn, Date::read, batch.date, why)
-            || !take(ClassColumn, readClass, batch.concreteClass, why)
+        const auto date = [this](std::string_view t) {
+            return m_memory.date(t, Date::read);
+        };
+        const auto concreteClass = [this](std::string_view t) {
+            return m_memory.concreteClass(t, readClass);
+        };
+        if (!take(DateColumn, date, batch.date, why)
+            || !take(ClassColumn, concreteClass, batch.concreteClass, why)
             || !text(LabelColumn, batch.label, why))
             return why;
         int age = standardAge;
@@ -177,6 +214,7 @@ private:
 
     const Header &m_header;
     const std::vector<std::string_view> &m_fields;
+    RowMemory &m_memory;
 };
 
 // Splits a row as splitCsvLine does, into views of the line itself when it holds no quote (as
@@ -289,6 +327,7 @@ std::variant<CsvBatches, CsvRefusal> readCsv(std::string_view bytes)
     std::size_t number = 0;
     std::vector<std::string_view> fields;
     std::vector<std::string> copies;
+    RowMemory memory;
     for (std::string_view rest = text; !rest.empty();) {
         // A line ends at LF or CR LF (as text::LineSplitter splits them, without the copies).
         const std::size_t end = std::min(rest.find('\n'), rest.size());
@@ -310,7 +349,7 @@ std::variant<CsvBatches, CsvRefusal> readCsv(std::string_view bytes)
         }
         if (isEmptyRow(fields))
             continue;
-        auto row = RowReader(*header, fields).read();
+        auto row = RowReader(*header, fields, memory).read();
         if (auto *why = std::get_if<std::string>(&row))
             problems.push_back({number, std::move(*why)});
         else if (problems.empty())
