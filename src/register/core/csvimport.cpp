@@ -100,13 +100,44 @@ Header readHeader(const std::string &line, std::size_t number, std::vector<LineP
     return header;
 }
 
+// The last value read from a text, given again for the same text: the rows of a batch repeat
+// their date and class.
+template<class T> class Remembered
+{
+public:
+    template<class Read> Reading<T> operator()(std::string_view text, Read &&read)
+    {
+        if (m_known && text == m_text)
+            return m_value;
+        auto reading = read(text);
+        if (const T *value = std::get_if<T>(&reading)) {
+            m_text = text;
+            m_value = *value;
+            m_known = true;
+        }
+        return reading;
+    }
+
+private:
+    bool m_known = false;
+    std::string m_text;
+    T m_value {};
+};
+
+struct RowMemory
+{
+    Remembered<Date> date;
+    Remembered<ConcreteClass> concreteClass;
+};
+
 // One row: its batch (with the one sample) or the reason it is bad.
 class RowReader
 {
 public:
-    RowReader(const Header &header, const std::vector<std::string> &fields)
+    RowReader(const Header &header, const std::vector<std::string_view> &fields, RowMemory &memory)
         : m_header(header)
         , m_fields(fields)
+        , m_memory(memory)
     {
     }
 
@@ -118,8 +149,14 @@ public:
             return std::string("больше значений, чем столбцов в заголовке");
         Batch batch;
         std::string why;
-        if (!take(DateColumn, Date::read, batch.date, why)
-            || !take(ClassColumn, readClass, batch.concreteClass, why)
+        const auto date = [this](std::string_view t) {
+            return m_memory.date(t, Date::read);
+        };
+        const auto concreteClass = [this](std::string_view t) {
+            return m_memory.concreteClass(t, readClass);
+        };
+        if (!take(DateColumn, date, batch.date, why)
+            || !take(ClassColumn, concreteClass, batch.concreteClass, why)
             || !text(LabelColumn, batch.label, why))
             return why;
         int age = standardAge;
@@ -176,10 +213,34 @@ private:
     }
 
     const Header &m_header;
-    const std::vector<std::string> &m_fields;
+    const std::vector<std::string_view> &m_fields;
+    RowMemory &m_memory;
 };
 
-bool isEmptyRow(const std::vector<std::string> &fields)
+// Splits a row as splitCsvLine does, into views of the line itself when it holds no quote (as
+// nearly every row does), else of `copies`; false when a quote is left open.
+bool splitRow(std::string_view line, char separator, std::vector<std::string_view> &fields,
+              std::vector<std::string> &copies)
+{
+    fields.clear();
+    if (line.find('"') == std::string_view::npos) {
+        for (std::size_t start = 0;;) {
+            const std::size_t end = line.find(separator, start);
+            fields.push_back(line.substr(start, end - start));
+            if (end == std::string_view::npos)
+                return true;
+            start = end + 1;
+        }
+    }
+    auto split = splitCsvLine(line, separator);
+    if (!split)
+        return false;
+    copies = std::move(*split);
+    fields.assign(copies.begin(), copies.end());
+    return true;
+}
+
+bool isEmptyRow(const std::vector<std::string_view> &fields)
 {
     return std::all_of(fields.begin(), fields.end(),
                        [](const auto &f) { return trimmed(f).empty(); });
@@ -264,6 +325,9 @@ std::variant<CsvBatches, CsvRefusal> readCsv(std::string_view bytes)
     std::optional<Header> header;
     Gathering gathering;
     std::size_t number = 0;
+    std::vector<std::string_view> fields;
+    std::vector<std::string> copies;
+    RowMemory memory;
     for (std::string_view rest = text; !rest.empty();) {
         // A line ends at LF or CR LF (as text::LineSplitter splits them, without the copies).
         const std::size_t end = std::min(rest.find('\n'), rest.size());
@@ -279,14 +343,13 @@ std::variant<CsvBatches, CsvRefusal> readCsv(std::string_view bytes)
                 break; // the rows cannot be read without their columns
             continue;
         }
-        const auto fields = splitCsvLine(line, header->separator);
-        if (!fields) {
+        if (!splitRow(line, header->separator, fields, copies)) {
             problems.push_back({number, "кавычка не закрыта"});
             continue;
         }
-        if (isEmptyRow(*fields))
+        if (isEmptyRow(fields))
             continue;
-        auto row = RowReader(*header, *fields).read();
+        auto row = RowReader(*header, fields, memory).read();
         if (auto *why = std::get_if<std::string>(&row))
             problems.push_back({number, std::move(*why)});
         else if (problems.empty())

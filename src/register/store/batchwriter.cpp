@@ -3,7 +3,6 @@
 #include "register/store/connection.h"
 
 #include <algorithm>
-#include <tuple>
 
 namespace journal {
 
@@ -16,16 +15,11 @@ QVariant idValue(BatchId id)
 
 // The columns of a batch row that a batch gives, bound in this order.
 constexpr int batchColumns = 9;
-const QString batchInsert = "INSERT INTO register_batch (batch_date, class_value, class_text,"
+constexpr int sampleColumns = 5;
+// A new batch: its id, its columns, the times it was entered and changed.
+const QString batchInsert = "INSERT INTO register_batch (id, batch_date, class_value, class_text,"
                             " label, plant, note, sample_count, strength_mean, strength_min,"
                             " entered_at, changed_at) VALUES ";
-
-using Key = std::tuple<int, double, std::string, std::string>;
-
-Key keyOf(const Batch &b)
-{
-    return {b.date.key(), b.concreteClass.value, b.label, b.plant};
-}
 
 } // namespace
 
@@ -33,44 +27,49 @@ BatchWriter::BatchWriter(const Connection &c)
     : m_c(c)
     , m_now(nowText())
 {
+    const std::size_t most
+        = std::max(batchesPerStatement * (batchColumns + 3), samplesPerStatement * sampleColumns);
+    for (std::size_t i = 0; i < most; ++i)
+        m_placeholders.push_back(":v" + QString::number(i));
 }
 
 std::vector<BatchId> BatchWriter::insert(const std::vector<const Batch *> &batches,
                                          std::size_t index)
 {
-    std::vector<BatchId> ids;
+    const std::vector<BatchId> ids = nextIds(batches.size());
     std::vector<PendingSample> samples;
     for (std::size_t first = 0; first < batches.size(); first += batchesPerStatement) {
         const std::size_t count = std::min(batchesPerStatement, batches.size() - first);
-        QSqlQuery &q = rowsStatement(batchInsert, batchColumns + 2, count,
-                                     " RETURNING id, batch_date, class_value, label, plant");
-        std::map<Key, std::size_t> chunk;
+        QSqlQuery &q = rowsStatement(batchInsert, batchColumns + 3, count);
         for (std::size_t i = 0; i < count; ++i) {
-            const Batch &batch = *batches[first + i];
-            const int at = static_cast<int>(i) * (batchColumns + 2);
-            bindBatch(q, at, batch);
-            q.bindValue(at + batchColumns, m_now);
-            q.bindValue(at + batchColumns + 1, m_now);
-            chunk.emplace(keyOf(batch), ids.size() + i);
+            const std::size_t b = first + i;
+            const int at = static_cast<int>(i) * (batchColumns + 3);
+            bind(q, at, idValue(ids[b]));
+            bindBatch(q, at + 1, *batches[b]);
+            bind(q, at + batchColumns + 1, m_now);
+            bind(q, at + batchColumns + 2, m_now);
+            for (std::size_t s = 0; s < batches[b]->samples.size(); ++s)
+                samples.push_back({ids[b], static_cast<int>(s) + 1, &batches[b]->samples[s]});
         }
         runBatchStatement(q, index + first, count);
-        ids.resize(ids.size() + count, 0);
-        // The rows come back in no promised order: each is known by its key.
-        while (q.next()) {
-            const auto found = chunk.find({q.value(1).toInt(), q.value(2).toDouble(),
-                                           stdText(q.value(3)), stdText(q.value(4))});
-            if (found != chunk.end())
-                ids[found->second] = q.value(0).toLongLong();
-        }
-        q.finish();
-    }
-    for (std::size_t b = 0; b < batches.size(); ++b) {
-        if (ids[b] == 0)
-            m_c.fail("партия записана без номера", {});
-        for (std::size_t s = 0; s < batches[b]->samples.size(); ++s)
-            samples.push_back({ids[b], static_cast<int>(s) + 1, &batches[b]->samples[s]});
     }
     writeSamples(samples);
+    return ids;
+}
+
+std::vector<BatchId> BatchWriter::nextIds(std::size_t count)
+{
+    if (count == 0)
+        return {};
+    QSqlQuery &q = statement(m_c.dialect().nextIds);
+    m_c.run(q, {QVariant::fromValue<qlonglong>(static_cast<qlonglong>(count))});
+    std::vector<BatchId> ids;
+    ids.reserve(count);
+    while (q.next())
+        ids.push_back(q.value(0).toLongLong());
+    q.finish();
+    if (ids.size() != count)
+        m_c.fail("нет номеров для новых партий", {});
     return ids;
 }
 
@@ -106,13 +105,13 @@ void BatchWriter::archive(BatchId id, bool deletion)
 
 void BatchWriter::update(BatchId id, const Batch &batch)
 {
-    QSqlQuery &q = statement("UPDATE register_batch SET batch_date = ?, class_value = ?,"
-                             " class_text = ?, label = ?, plant = ?, note = ?,"
-                             " sample_count = ?, strength_mean = ?, strength_min = ?,"
-                             " changed_at = ? WHERE id = ?");
+    QSqlQuery &q = statement("UPDATE register_batch SET batch_date = :v0, class_value = :v1,"
+                             " class_text = :v2, label = :v3, plant = :v4, note = :v5,"
+                             " sample_count = :v6, strength_mean = :v7, strength_min = :v8,"
+                             " changed_at = :v9 WHERE id = :v10");
     bindBatch(q, 0, batch);
-    q.bindValue(batchColumns, m_now);
-    q.bindValue(batchColumns + 1, idValue(id));
+    bind(q, batchColumns, m_now);
+    bind(q, batchColumns + 1, idValue(id));
     runBatchStatement(q, 0, 1);
     m_c.run(statement("DELETE FROM register_sample WHERE batch_id = ?"), {idValue(id)});
     std::vector<PendingSample> samples;
@@ -129,15 +128,15 @@ void BatchWriter::hide(BatchId id)
 
 void BatchWriter::bindBatch(QSqlQuery &q, int at, const Batch &b) const
 {
-    q.bindValue(at, b.date.key());
-    q.bindValue(at + 1, b.concreteClass.value);
-    q.bindValue(at + 2, sqlText(b.concreteClass.text));
-    q.bindValue(at + 3, sqlText(b.label));
-    q.bindValue(at + 4, sqlText(b.plant));
-    q.bindValue(at + 5, sqlText(b.note));
-    q.bindValue(at + 6, static_cast<int>(b.samples.size()));
-    q.bindValue(at + 7, meanStrength(b.samples));
-    q.bindValue(at + 8, leastStrength(b.samples));
+    bind(q, at, b.date.key());
+    bind(q, at + 1, b.concreteClass.value);
+    bind(q, at + 2, sqlText(b.concreteClass.text));
+    bind(q, at + 3, sqlText(b.label));
+    bind(q, at + 4, sqlText(b.plant));
+    bind(q, at + 5, sqlText(b.note));
+    bind(q, at + 6, static_cast<int>(b.samples.size()));
+    bind(q, at + 7, meanStrength(b.samples));
+    bind(q, at + 8, leastStrength(b.samples));
 }
 
 void BatchWriter::runBatchStatement(QSqlQuery &q, std::size_t first, std::size_t count)
@@ -155,31 +154,38 @@ void BatchWriter::writeSamples(const std::vector<PendingSample> &samples)
         const std::size_t count = std::min(samplesPerStatement, samples.size() - first);
         QSqlQuery &q = rowsStatement("INSERT INTO register_sample (batch_id, sample_no, strength,"
                                      " strength_text, age_days) VALUES ",
-                                     5, count);
+                                     sampleColumns, count);
         for (std::size_t i = 0; i < count; ++i) {
             const PendingSample &p = samples[first + i];
-            const int at = static_cast<int>(i) * 5;
-            q.bindValue(at, idValue(p.id));
-            q.bindValue(at + 1, p.number);
-            q.bindValue(at + 2, p.sample->strength);
-            q.bindValue(at + 3, sqlText(p.sample->text));
-            q.bindValue(at + 4, p.sample->ageDays);
+            const int at = static_cast<int>(i) * sampleColumns;
+            bind(q, at, idValue(p.id));
+            bind(q, at + 1, p.number);
+            bind(q, at + 2, p.sample->strength);
+            bind(q, at + 3, sqlText(p.sample->text));
+            bind(q, at + 4, p.sample->ageDays);
         }
         m_c.run(q);
     }
 }
 
-QSqlQuery &BatchWriter::rowsStatement(const QString &head, int columns, std::size_t rows,
-                                      const QString &tail)
+QSqlQuery &BatchWriter::rowsStatement(const QString &head, int columns, std::size_t rows)
 {
-    QString row = "(?";
-    for (int c = 1; c < columns; ++c)
-        row += ", ?";
-    row += ")";
-    QString sql = head;
-    for (std::size_t r = 0; r < rows; ++r)
-        sql += (r == 0 ? "" : ", ") + row;
-    return statement(sql + tail);
+    // Known by its head and its number of rows: its text is made the first time only.
+    auto key = std::pair(head, rows);
+    auto found = m_rowStatements.find(key);
+    if (found == m_rowStatements.end()) {
+        const int values = columns * static_cast<int>(rows);
+        QString sql = head;
+        for (int i = 0; i < values; ++i)
+            sql += (i == 0 ? "(" : i % columns == 0 ? "), (" : ", ") + m_placeholders[i];
+        found = m_rowStatements.emplace(std::move(key), m_c.prepare(sql + ")")).first;
+    }
+    return found->second;
+}
+
+void BatchWriter::bind(QSqlQuery &q, int at, const QVariant &value) const
+{
+    q.bindValue(m_placeholders[static_cast<std::size_t>(at)], value);
 }
 
 QSqlQuery &BatchWriter::statement(const QString &sql)

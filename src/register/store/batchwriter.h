@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace journal {
@@ -59,16 +60,22 @@ private:
         const Sample *sample;
     };
 
+    std::vector<BatchId> nextIds(std::size_t count);
     void writeSamples(const std::vector<PendingSample> &samples);
     void runBatchStatement(QSqlQuery &q, std::size_t first, std::size_t count);
     QSqlQuery &statement(const QString &sql);
-    QSqlQuery &rowsStatement(const QString &head, int columns, std::size_t rows,
-                             const QString &tail = {});
+    // An INSERT of `rows` rows of `columns` values after `head` ("… VALUES ").
+    QSqlQuery &rowsStatement(const QString &head, int columns, std::size_t rows);
     void bindBatch(QSqlQuery &q, int at, const Batch &batch) const;
+    void bind(QSqlQuery &q, int at, const QVariant &value) const;
 
     const Connection &m_c;
     QString m_now;
     std::map<QString, QSqlQuery> m_statements;
+    std::map<std::pair<QString, std::size_t>, QSqlQuery> m_rowStatements;
+    // The names of the values of a statement (":v0", ":v1", …), made once: Qt binds a value by
+    // its name far faster than by its number, whose name it makes anew every time.
+    std::vector<QString> m_placeholders;
 };
 
 } // namespace journal

@@ -19,6 +19,7 @@ struct Dialect
     QString beginWrite; // a transaction that will write (SQLite takes the write lock at once)
     QString beginRead;  // a transaction that reads one state of the register
     QString lockSchema; // statement that keeps two programs from creating the schema at once
+    QString nextIds;    // the ids the next `?` new batches take, ascending (inside the write)
 };
 
 // One open connection to the register's database under a name no other has, removed when the
