@@ -57,12 +57,11 @@ ui::SubsystemHost Program::subsystemHost()
         m_mainWindow.reportWindows().show(report);
     };
     host.offerCommand = [this](Command command, std::function<void()> run) {
-        // The register's window stays beside the main window with the keyboard; the other
-        // commands run modal dialogs, after which the main window takes the keyboard back.
+        m_mainWindow.offerCommand(command, std::move(run));
+    };
+    host.offerWindowCommand = [this](Command command, std::function<void()> run) {
         m_mainWindow.offerCommand(command, std::move(run),
-                                  command == Command::TestRegister
-                                      ? shell::TfmForm1::AfterCommand::LeaveFocus
-                                      : shell::TfmForm1::AfterCommand::TakeKeyboardBack);
+                                  shell::TfmForm1::AfterCommand::LeaveFocus);
     };
     return host;
 }

@@ -15,7 +15,7 @@ RegisterDialogs::~RegisterDialogs()
 
 void RegisterDialogs::offerCommands(const ui::SubsystemHost &host)
 {
-    host.offerCommand(ui::Command::TestRegister, [this] { showWindow(); });
+    host.offerWindowCommand(ui::Command::TestRegister, [this] { showWindow(); });
 }
 
 void RegisterDialogs::setPeriodHandler(PeriodHandler handler)

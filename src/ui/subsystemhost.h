@@ -22,6 +22,9 @@ struct SubsystemHost
     // entries) and enables the command. When `run` returns, the main window has the keyboard
     // again.
     std::function<void(Command command, std::function<void()> run)> offerCommand;
+    // The same for a command that shows a window of its own beside the main window: when `run`
+    // returns, that window keeps the keyboard.
+    std::function<void(Command command, std::function<void()> run)> offerWindowCommand;
 };
 
 } // namespace ui

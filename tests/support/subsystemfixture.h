@@ -91,6 +91,7 @@ private:
         host.offerCommand = [this](ui::Command command, std::function<void()> run) {
             m_commands[command] = std::move(run);
         };
+        host.offerWindowCommand = host.offerCommand;
         return host;
     }
 
