@@ -44,15 +44,6 @@ Qt::FillRule fillRuleOf(const wmfDC *dc)
     return dc->polyfillmode == WINDING ? Qt::WindingFill : Qt::OddEvenFill;
 }
 
-// The angle that Qt's arcs take for the direction `fromCentre` on an ellipse of `size`
-// (counter-clockwise on the screen, stretched with the ellipse).
-double arcAngle(QPointF fromCentre, QSizeF size)
-{
-    if (size.width() > 0 && size.height() > 0)
-        fromCentre = QPointF(fromCentre.x() / size.width(), fromCentre.y() / size.height());
-    return std::atan2(-fromCentre.y(), fromCentre.x()) * 180 / std::numbers::pi;
-}
-
 // Where the player puts an arc's end point: each coordinate, seen from the centre, held within
 // the half axes (in this order), the centre itself moved onto the first axis.
 QPointF clampedAsPlayed(QPointF point, QPointF halfAxes)
@@ -256,18 +247,8 @@ void WmfPainter::drawArcShape(const wmfDrawArc_t *arc, ArcShape shape)
         const auto onPicture = [this](QPointF fromCentre) {
             return QPointF(fromCentre.x() * m_transform.m11(), fromCentre.y() * m_transform.m22());
         };
-        const double from = arcAngle(onPicture(start), box.size());
-        double sweep = arcAngle(onPicture(end), box.size()) - from;
-        while (sweep <= 0)
-            sweep += 360;
-        QPainterPath path;
-        if (shape == ArcShape::Pie)
-            path.moveTo(box.center());
-        else
-            path.arcMoveTo(box, from);
-        path.arcTo(box, from, sweep);
-        if (shape != ArcShape::Open)
-            path.closeSubpath();
+        const QPainterPath path = arcPath(box, box.center() + onPicture(start),
+                                          box.center() + onPicture(end), false, shape);
         paintPath(painter, arc->dc, m_transform.inverted().map(path), shape != ArcShape::Open);
     });
 }

@@ -3,6 +3,7 @@
 // Private to loviz_picture: the readers' internals (src/picture/read/), which no other layer can
 // include.
 
+#include "picture/read/arcpath.h"
 #include "picture/read/wmfrecords.h"
 
 #include <QPainterPath>
@@ -60,8 +61,6 @@ public:
     bool failed() const { return m_failed; }
 
 private:
-    enum class ArcShape { Open, Pie, Chord };
-
     static WmfPainter &of(wmfAPI *api);
     static void setFunctions(wmfFunctionReference &functions);
 
