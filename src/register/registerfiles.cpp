@@ -40,13 +40,13 @@ FileOutcome importCsvFile(QWidget *parent, QFileDialog *dialog, Store &store)
     if (path.isEmpty())
         return {};
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (file.error() != QFileDevice::NoError) {
         showRegisterMessage(
             parent,
             QStringLiteral("Не удалось открыть файл %1: %2.").arg(path, file.errorString()));
         return {};
     }
-    const QByteArray bytes = file.readAll();
     file.close();
 
     QProgressDialog progress(

@@ -74,6 +74,14 @@ template<class T> const common::Failure *failureIn(const Result<T> &result)
     return std::get_if<common::Failure>(&result);
 }
 
+// What the batch dialog shows when the register refuses a change: its message, or nothing.
+template<class T> std::optional<std::string> refusalOf(const Result<T> &result)
+{
+    if (const auto *failure = failureIn(result))
+        return failure->message;
+    return std::nullopt;
+}
+
 } // namespace
 
 TfmRegister::TfmRegister(DatabaseAddress address, PeriodHandler onPeriod, QWidget *parent)
@@ -347,11 +355,10 @@ void TfmRegister::addBatch()
     BatchId added = 0;
     const int result
         = m_batchDialog->edit(form, QStringLiteral("Новая партия"), [&](const Batch &batch) {
-              auto id = m_store->add(batch);
-              if (const auto *failure = failureIn(id))
-                  return std::optional<std::string>(failure->message);
-              added = std::get<BatchId>(id);
-              return std::optional<std::string>();
+              const auto id = m_store->add(batch);
+              if (const auto *done = std::get_if<BatchId>(&id))
+                  added = *done;
+              return refusalOf(id);
           });
     if (result == ui::ModalDialog::Ok)
         afterChange(added);
@@ -365,14 +372,9 @@ void TfmRegister::editBatch()
     auto found = m_store->batch(*id);
     if (const auto *failure = failureIn(found))
         return message(ui::toQt(failure->message));
-    const int result
-        = m_batchDialog->edit(formOf(std::get<Batch>(found)), QStringLiteral("Изменение партии"),
-                              [&](const Batch &batch) {
-                                  const auto done = m_store->replace(*id, batch);
-                                  if (const auto *failure = failureIn(done))
-                                      return std::optional<std::string>(failure->message);
-                                  return std::optional<std::string>();
-                              });
+    const int result = m_batchDialog->edit(
+        formOf(std::get<Batch>(found)), QStringLiteral("Изменение партии"),
+        [&](const Batch &batch) { return refusalOf(m_store->replace(*id, batch)); });
     if (result == ui::ModalDialog::Ok)
         afterChange(*id);
 }
